@@ -1,0 +1,41 @@
+# Shared by scripts/run and scripts/test: installs what is missing and builds into build/.
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD_DIR="$ROOT/build"
+
+# Debian 12 packages: the build, the program's runtime and what the test journeys drive.
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
+TEST_PACKAGES=(xvfb xauth xdotool openbox x11-utils imagemagick cups cups-client cups-filters
+    poppler-utils at-spi2-core python3 python3-pyatspi dbus-x11 desktop-file-utils appstream
+    clang libclang-rt-14-dev dpkg-dev file)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null; then
+        sudo "$@"
+    else
+        echo "error: installing packages needs root or sudo: $*" >&2
+        return 1
+    fi
+}
+
+install_missing() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+configure_and_build() {
+    cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake --build "$BUILD_DIR" -j"$(nproc)"
+}
