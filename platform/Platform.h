@@ -1,0 +1,83 @@
+// Everything the windows and commands need from the desktop, behind one interface: the program
+// uses Qt's facilities, tests install a scripted fake so that nothing ever blocks on a dialog.
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+class QTextDocument;
+class QWidget;
+
+namespace kinwise {
+
+enum class MessageIcon
+{
+    Information,
+    Critical
+};
+
+enum class MessageButtons
+{
+    Ok,
+    YesNo
+};
+
+enum class MessageAnswer
+{
+    Ok,
+    Yes,
+    No
+};
+
+struct FileDialogRequest
+{
+    enum class Kind
+    {
+        Open,
+        Save
+    };
+    Kind kind = Kind::Open;
+    QString title;
+    QString filter; // in Qt's form, "Description (*.ext)"
+    QString defaultSuffix;
+};
+
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // A modal message box captioned with the application title.
+    virtual MessageAnswer showMessage(QWidget* parent, const QString& text, MessageIcon icon,
+                                      MessageButtons buttons) = 0;
+    // The chosen path, or nothing when the user cancelled.
+    virtual std::optional<QString> chooseFile(QWidget* parent,
+                                              const FileDialogRequest& request) = 0;
+    // Hands the address to the desktop's browser; never waits, reports nothing.
+    virtual void openUrl(const QString& address) = 0;
+    // Prints on the default printer without a dialog; the reason when it could not.
+    virtual std::optional<QString> printDocument(const QTextDocument& document) = 0;
+
+    // The per-user settings store; an absent key or an unreadable store gives the empty text.
+    virtual QString readSetting(const QString& section, const QString& key) = 0;
+    virtual bool writeSetting(const QString& section, const QString& key,
+                              const QString& value) = 0;
+
+    virtual QDate today() = 0;
+    virtual void seedRandomFromClock() = 0;
+    // A single-precision number with 0 <= r < 1.
+    virtual float randomUnit() = 0;
+
+    // True when no other copy of the program runs; the claim lasts until the process ends.
+    virtual bool claimSingleInstance() = 0;
+    // Ends the process once the current event handler returns.
+    virtual void endProcess() = 0;
+};
+
+Platform& platform();
+// Installs the platform that platform() returns; the caller keeps ownership.
+void setPlatform(Platform* platform);
+
+} // namespace kinwise

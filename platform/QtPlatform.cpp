@@ -1,0 +1,133 @@
+#include "QtPlatform.h"
+
+#include "Identity.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace kinwise {
+
+namespace {
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon)
+{
+    return icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information;
+}
+
+QSettings OpenSettingsStore()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, Identity::OrganizationName,
+                     Identity::ExecutableName);
+}
+
+QString InstanceLockPath()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty()) {
+        folder = QDir::tempPath();
+    }
+    return folder + QLatin1Char('/') + Identity::ExecutableName + QStringLiteral(".lock");
+}
+
+} // namespace
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
+
+MessageAnswer QtPlatform::showMessage(QWidget* parent, const QString& text, MessageIcon icon,
+                                      MessageButtons buttons)
+{
+    const auto qtButtons = buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                                                            : QMessageBox::StandardButtons(QMessageBox::Ok);
+    QMessageBox box(ToQtIcon(icon), Identity::ApplicationTitle, text, qtButtons, parent);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    default:
+        return MessageAnswer::Ok;
+    }
+}
+
+std::optional<QString> QtPlatform::chooseFile(QWidget* parent, const FileDialogRequest& request)
+{
+    const bool saving = request.kind == FileDialogRequest::Kind::Save;
+    QFileDialog dialog(parent, request.title);
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilter(request.filter);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+void QtPlatform::openUrl(const QString& address)
+{
+    QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
+}
+
+QString QtPlatform::readSetting(const QString& section, const QString& key)
+{
+    QSettings settings = OpenSettingsStore();
+    if (settings.status() != QSettings::NoError) {
+        return {};
+    }
+    settings.beginGroup(section);
+    return settings.value(key).toString();
+}
+
+bool QtPlatform::writeSetting(const QString& section, const QString& key, const QString& value)
+{
+    QSettings settings = OpenSettingsStore();
+    if (settings.status() != QSettings::NoError) {
+        return false;
+    }
+    settings.beginGroup(section);
+    settings.setValue(key, value);
+    settings.endGroup();
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+QDate QtPlatform::today()
+{
+    return QDate::currentDate();
+}
+
+void QtPlatform::seedRandomFromClock()
+{
+    m_random.seed(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
+}
+
+float QtPlatform::randomUnit()
+{
+    // 24 random bits fill a float's mantissa exactly, so the result never rounds up to 1.
+    constexpr float Scale = 1.0f / 16777216.0f;
+    return static_cast<float>(m_random.generate() >> 8) * Scale;
+}
+
+bool QtPlatform::claimSingleInstance()
+{
+    m_instanceLock = std::make_unique<QLockFile>(InstanceLockPath());
+    // Only a lock whose process has gone counts as stale, however old it is.
+    m_instanceLock->setStaleLockTime(0);
+    return m_instanceLock->tryLock(0);
+}
+
+void QtPlatform::endProcess()
+{
+    QCoreApplication::exit(0);
+}
+
+} // namespace kinwise

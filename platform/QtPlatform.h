@@ -1,0 +1,38 @@
+// The platform of the running program, on Qt's own facilities.
+#pragma once
+
+#include "Platform.h"
+
+#include <QRandomGenerator>
+
+#include <memory>
+
+class QLockFile;
+
+namespace kinwise {
+
+class QtPlatform : public Platform
+{
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    MessageAnswer showMessage(QWidget* parent, const QString& text, MessageIcon icon,
+                              MessageButtons buttons) override;
+    std::optional<QString> chooseFile(QWidget* parent, const FileDialogRequest& request) override;
+    void openUrl(const QString& address) override;
+    std::optional<QString> printDocument(const QTextDocument& document) override;
+    QString readSetting(const QString& section, const QString& key) override;
+    bool writeSetting(const QString& section, const QString& key, const QString& value) override;
+    QDate today() override;
+    void seedRandomFromClock() override;
+    float randomUnit() override;
+    bool claimSingleInstance() override;
+    void endProcess() override;
+
+private:
+    QRandomGenerator m_random;
+    std::unique_ptr<QLockFile> m_instanceLock;
+};
+
+} // namespace kinwise
