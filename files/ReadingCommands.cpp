@@ -1,0 +1,79 @@
+#include "ReadingCommands.h"
+
+#include "Identity.h"
+
+#include <QCoreApplication>
+#include <QTextCursor>
+#include <QTextEdit>
+
+namespace kinwise {
+
+namespace {
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("Kinwise", text);
+}
+
+ReadingFile::Request RequestOf(const Reading& reading)
+{
+    return {QString::fromStdString(reading.PersonName), QString::number(reading.BirthYear),
+            QString::fromStdString(reading.BirthMonth), QString::number(reading.BirthDay)};
+}
+
+} // namespace
+
+FileDialogRequest SaveDialogRequest()
+{
+    return {FileDialogRequest::Kind::Save, Identity::ApplicationTitle,
+            QStringLiteral("Rich Text Format (*.man)"), QStringLiteral("man")};
+}
+
+FileDialogRequest OpenDialogRequest()
+{
+    return {FileDialogRequest::Kind::Open, QStringLiteral("Select the source file"),
+            QStringLiteral("Mayan Astrology (*.man)"), QStringLiteral("man")};
+}
+
+void SaveReadingFile(QWidget* parent, const FileDialogRequest& dialog, const Reading& reading)
+{
+    const std::optional<QString> path = platform().chooseFile(parent, dialog);
+    if (!path) {
+        return;
+    }
+    const std::optional<QString> failure =
+        ReadingFile::WriteToPath(*path, ReadingFile::Encode(RequestOf(reading)));
+    if (failure) {
+        platform().showMessage(parent,
+                               Tr("The reading could not be saved to %1.\n\n%2").arg(*path, *failure),
+                               MessageIcon::Critical, MessageButtons::Ok);
+    }
+}
+
+std::optional<ReadingFile::Request> OpenReadingFile(QWidget* parent)
+{
+    const std::optional<QString> path = platform().chooseFile(parent, OpenDialogRequest());
+    if (!path) {
+        return std::nullopt;
+    }
+    if (!path->endsWith(QStringLiteral("man"), Qt::CaseSensitive)) {
+        platform().showMessage(parent, QStringLiteral("Please Check The File."),
+                               MessageIcon::Critical, MessageButtons::Ok);
+        return std::nullopt;
+    }
+    return ReadingFile::ReadFromPath(*path);
+}
+
+void PrintReport(QWidget* parent, QTextEdit* report)
+{
+    QTextCursor cursor = report->textCursor();
+    cursor.clearSelection();
+    report->setTextCursor(cursor);
+    const std::optional<QString> failure = platform().printDocument(*report->document());
+    if (failure) {
+        platform().showMessage(parent, Tr("The report could not be printed.\n\n%1").arg(*failure),
+                               MessageIcon::Critical, MessageButtons::Ok);
+    }
+}
+
+} // namespace kinwise

@@ -1,0 +1,75 @@
+#include "FakePlatform.h"
+
+#include <QApplication>
+#include <QTextDocument>
+#include <QWidget>
+
+namespace kinwise::test {
+
+FakePlatform::FakePlatform()
+{
+    setPlatform(this);
+}
+
+FakePlatform::~FakePlatform()
+{
+    setPlatform(nullptr);
+}
+
+MessageAnswer FakePlatform::showMessage(QWidget* parent, const QString& text, MessageIcon icon,
+                                        MessageButtons buttons)
+{
+    messages.append({text, icon, buttons, parent ? parent->objectName() : QString()});
+    if (!messageAnswers.isEmpty()) {
+        return messageAnswers.dequeue();
+    }
+    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+}
+
+std::optional<QString> FakePlatform::chooseFile(QWidget*, const FileDialogRequest& request)
+{
+    fileRequests.append(request);
+    return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.dequeue();
+}
+
+void FakePlatform::openUrl(const QString& address)
+{
+    openedUrls.append(address);
+}
+
+std::optional<QString> FakePlatform::printDocument(const QTextDocument& document)
+{
+    printedTexts.append(document.toPlainText());
+    return printAnswers.isEmpty() ? std::nullopt : printAnswers.dequeue();
+}
+
+QString FakePlatform::readSetting(const QString& section, const QString& key)
+{
+    return settings.value(section + QLatin1Char('/') + key);
+}
+
+bool FakePlatform::writeSetting(const QString& section, const QString& key, const QString& value)
+{
+    if (!settingsWritable) {
+        return false;
+    }
+    settings.insert(section + QLatin1Char('/') + key, value);
+    return true;
+}
+
+float FakePlatform::randomUnit()
+{
+    return randomValues.isEmpty() ? 0.999f : randomValues.dequeue();
+}
+
+void DestroyAllWindows()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->windowType() == Qt::Window || window->windowType() == Qt::Dialog) {
+            delete window;
+        }
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace kinwise::test

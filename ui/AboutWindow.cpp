@@ -1,0 +1,96 @@
+#include "AboutWindow.h"
+
+#include "assets/AssetPaths.h"
+#include "Identity.h"
+#include "LinkLabel.h"
+#include "SitePages.h"
+#include "Style.h"
+#include "Texts.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kinwise {
+
+namespace {
+
+QLabel* MakeText(const QString& name, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
+AboutWindow::AboutWindow()
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(Identity::WindowCaption);
+    setWindowIcon(ProgramIcon());
+    setWindowModality(Qt::ApplicationModal);
+    setFont(Style::Verdana(8.25));
+
+    picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setPixmap(ProgramIcon().pixmap(32, 32));
+    picIcon->setFixedSize(32, 32);
+
+    Label2 = MakeText(QStringLiteral("Label2"), Identity::WindowCaption, this);
+    Label2->setFont(Style::Verdana(9.75, true));
+    Label1 = MakeText(QStringLiteral("Label1"), Texts::AboutText, this);
+    lblHomePage = new LinkLabel(QStringLiteral("lblHomePage"), Texts::AboutHomePage,
+                                PageKey::Home, this);
+    lblHomePage->setFont(Style::Verdana(8.25, false, true));
+    Label3 = MakeText(QStringLiteral("Label3"), Texts::AboutBusiness, this);
+    lblCoBrand = new LinkLabel(QStringLiteral("lblCoBrand"), Texts::AboutDetails,
+                               PageKey::FullyBranded, this);
+    lblCoBrand->setFont(Style::Verdana(8.25, false, true));
+    for (LinkLabel* link : {lblHomePage, lblCoBrand}) {
+        Style::SetTextColour(link, QColor(0, 0, 160));
+    }
+
+    Line1 = new QFrame(this);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Sunken);
+
+    cmdOK = new QPushButton(Texts::Ok, this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(picIcon);
+    heading->addWidget(Label2, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOK);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(heading);
+    layout->addWidget(Label1);
+    layout->addWidget(lblHomePage);
+    layout->addSpacing(8);
+    layout->addWidget(Label3);
+    layout->addWidget(lblCoBrand, 0, Qt::AlignRight);
+    layout->addWidget(Line1);
+    layout->addLayout(buttons);
+    for (QLabel* text : {Label1, Label3}) {
+        text->setFixedWidth(Style::Px(5400));
+    }
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void ShowAboutWindow()
+{
+    auto* about = new AboutWindow;
+    about->open();
+}
+
+} // namespace kinwise

@@ -1,0 +1,77 @@
+#include "BrandPanel.h"
+
+#include "LinkLabel.h"
+#include "SitePages.h"
+#include "Style.h"
+#include "Texts.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace kinwise {
+
+namespace {
+
+LinkLabel* MakeBrandLabel(const QString& name, const QString& caption, const QString& pageKey,
+                          QFrame* panel)
+{
+    auto* label = new LinkLabel(name, caption, pageKey, panel);
+    label->setGeometry(panel->contentsRect());
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(Style::Verdana(8.25));
+    Style::SetTextColour(label, Style::Cream);
+    Style::SetBackground(label, Style::WindowTeal);
+    Style::FitTextToLabel(label);
+    return label;
+}
+
+} // namespace
+
+BrandPanel::BrandPanel(const QRect& geometry, QWidget* parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("fraFullBrand"));
+    setGeometry(geometry);
+    setFrameShape(QFrame::NoFrame);
+    Style::SetBackground(this, Style::WindowTeal);
+    lblCobrand = MakeBrandLabel(QStringLiteral("lblCobrand"), Texts::Cobrand, PageKey::CoBrand, this);
+    // Built last, so in front until the start-up draw says otherwise.
+    lblFullBrand = MakeBrandLabel(QStringLiteral("lblFullBrand"), Texts::FullBrand,
+                                  PageKey::FullyBranded, this);
+    bringFullBrandToFront();
+}
+
+void BrandPanel::bringCobrandToFront()
+{
+    lblCobrand->raise();
+    lblCobrand->show();
+    lblFullBrand->hide();
+}
+
+void BrandPanel::bringFullBrandToFront()
+{
+    lblFullBrand->raise();
+    lblFullBrand->show();
+    lblCobrand->hide();
+}
+
+int CoBrandNumber(float r)
+{
+    const float scaled = r * 6.0f + 1.0f;
+    return static_cast<std::int16_t>(std::nearbyint(scaled));
+}
+
+void CoBrand_Randomize(BrandPanel* panel, float r)
+{
+    const int intCoBrandRandomNumber = CoBrandNumber(r);
+    if (intCoBrandRandomNumber == 7) {
+        return;
+    }
+    if (intCoBrandRandomNumber % 2 == 1) {
+        panel->bringCobrandToFront();
+    } else {
+        panel->bringFullBrandToFront();
+    }
+}
+
+} // namespace kinwise

@@ -1,0 +1,11 @@
+#include "CurrentReading.h"
+
+namespace kinwise {
+
+Reading& CurrentReading()
+{
+    static Reading reading;
+    return reading;
+}
+
+} // namespace kinwise

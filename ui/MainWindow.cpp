@@ -1,0 +1,230 @@
+#include "MainWindow.h"
+
+#include "BrandPanel.h"
+#include "CurrentReading.h"
+#include "LinkLabel.h"
+#include "MenuBars.h"
+#include "Platform.h"
+#include "ReadingCommands.h"
+#include "SitePages.h"
+#include "Style.h"
+#include "Texts.h"
+#include "Windows.h"
+#include "engine/CalendarTables.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace kinwise {
+
+namespace engine = modMayanNumerology;
+
+namespace {
+
+QLabel* MakeLabel(const QString& caption, int index, const QRect& geometry, QWidget* parent)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QStringLiteral("Label1"));
+    label->setProperty("Index", index);
+    label->setGeometry(geometry);
+    label->setFont(Style::Verdana(8.25, true));
+    Style::SetTextColour(label, Qt::white);
+    return label;
+}
+
+QComboBox* MakeList(const QString& name, const QString& accessibleName, const QRect& geometry,
+                    QWidget* parent)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setAccessibleName(accessibleName);
+    list->setEditable(false);
+    list->setGeometry(geometry);
+    return list;
+}
+
+QPushButton* MakeButton(const QString& name, const QString& caption, const QRect& geometry,
+                        QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setFont(Style::Verdana(8.25, true));
+    return button;
+}
+
+bool IsLeapYear(int year)
+{
+    return engine::IsGregorianLeapYear(year);
+}
+
+} // namespace
+
+MainWindow::MainWindow() : TopWindow(QStringLiteral("frmMain"), Style::TwipsSize(7200, 4680))
+{
+    Label14 = new LinkLabel(QStringLiteral("Label14"), Texts::ForumLink, PageKey::Home, client());
+    Label14->setGeometry(Style::Twips(503, 60, 6195, 435));
+    Label14->setAlignment(Qt::AlignCenter);
+    Label14->setWordWrap(true);
+    Label14->setFont(Style::Verdana(8.25, true, true));
+    Style::SetTextColour(Label14, Style::LinkCyan);
+    Style::FitTextToLabel(Label14);
+
+    Label1[2] = MakeLabel(Texts::Invitation, 2, Style::Twips(503, 720, 6195, 435), client());
+    Label1[2]->setAlignment(Qt::AlignCenter);
+    Label1[2]->setWordWrap(true);
+    Style::SetTextColour(Label1[2], Style::Cream);
+    Style::FitTextToLabel(Label1[2]);
+
+    buildRequestFrame();
+
+    cmdOpen = MakeButton(QStringLiteral("cmdOpen"), Texts::OpenSaved,
+                         Style::Twips(1238, 3255, 4740, 375), client());
+    connect(cmdOpen, &QPushButton::clicked, this, &MainWindow::openSavedReading);
+
+    fraFullBrand = new BrandPanel(Style::Twips(68, 3780, 7065, 850), client());
+
+    buildMenuBar();
+    setTabOrder();
+    fillLists();
+}
+
+void MainWindow::buildRequestFrame()
+{
+    Frame1 = new QGroupBox(Texts::PersonalDetails, client());
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(Style::Twips(1133, 1320, 4935, 1815));
+    Frame1->setFont(Style::Verdana(9.75, true));
+    Style::SetTextColour(Frame1, Qt::white);
+
+    Label1[0] = MakeLabel(Texts::NameLabel, 0, Style::Twips(120, 450, 555, 195), Frame1);
+    Label1[1] = MakeLabel(Texts::DateOfBirthLabel, 1, Style::Twips(120, 855, 1230, 195), Frame1);
+
+    txtName = new QLineEdit(Frame1);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtName->setAccessibleName(Texts::NameLabel);
+    txtName->setGeometry(Style::Twips(1530, 360, 3300, 285));
+    txtName->setFont(Style::Verdana(8.25));
+
+    cboMonth = MakeList(QStringLiteral("cboMonth"), QStringLiteral("Month"),
+                        Style::Twips(1530, 765, 1400, 315), Frame1);
+    cboDate = MakeList(QStringLiteral("cboDate"), QStringLiteral("Day"),
+                       Style::Twips(3030, 765, 700, 315), Frame1);
+    cboYear = MakeList(QStringLiteral("cboYear"), QStringLiteral("Year"),
+                       Style::Twips(3825, 765, 1000, 315), Frame1);
+    for (QComboBox* list : {cboMonth, cboDate, cboYear}) {
+        list->setFont(Style::Verdana(8.25));
+    }
+    Label1[0]->setBuddy(txtName);
+    Label1[1]->setBuddy(cboMonth);
+
+    cmdCalculate = MakeButton(QStringLiteral("cmdCalculate"), Texts::Calculate,
+                              Style::Twips(105, 1260, 4740, 375), Frame1);
+    cmdCalculate->setDefault(true);
+    connect(cmdCalculate, &QPushButton::clicked, this, &MainWindow::calculate);
+}
+
+void MainWindow::buildMenuBar()
+{
+    QMenu* file = AddMenu(menuBar(), QStringLiteral("mnuFile"), Texts::MenuFile);
+    connect(AddItem(file, QStringLiteral("mnuMayan"), Texts::MenuMayan), &QAction::triggered,
+            cmdCalculate, &QPushButton::click);
+    AddSeparator(file, QStringLiteral("mnuSep3"));
+    connect(AddItem(file, QStringLiteral("mnuExit"), Texts::MenuExit), &QAction::triggered, this,
+            &QWidget::close);
+    AddHelpAndBarCommands(menuBar(), this, QStringLiteral("mnuSep1"), QStringLiteral("mnuSep2"));
+}
+
+void MainWindow::setTabOrder()
+{
+    QWidget::setTabOrder(txtName, cboMonth);
+    QWidget::setTabOrder(cboMonth, cboDate);
+    QWidget::setTabOrder(cboDate, cboYear);
+    QWidget::setTabOrder(cboYear, cmdCalculate);
+    QWidget::setTabOrder(cmdCalculate, cmdOpen);
+    QWidget::setTabOrder(cmdOpen, Label14);
+    QWidget::setTabOrder(Label14, fraFullBrand->lblCobrand);
+    QWidget::setTabOrder(fraFullBrand->lblCobrand, fraFullBrand->lblFullBrand);
+}
+
+void MainWindow::fillLists()
+{
+    for (const std::string_view month : engine::MonthNames) {
+        cboMonth->addItem(QString::fromLatin1(month.data(), static_cast<qsizetype>(month.size())));
+    }
+    for (int day = 1; day <= 31; ++day) {
+        cboDate->addItem(QString::number(day));
+    }
+    for (int year = engine::FirstYear; year <= engine::LastYear; ++year) {
+        cboYear->addItem(QString::number(year));
+    }
+    cboMonth->setCurrentIndex(0);
+    cboDate->setCurrentIndex(0);
+    cboYear->setCurrentIndex(0);
+}
+
+bool MainWindow::ValidateRequest()
+{
+    if (txtName->text().trimmed().isEmpty()) {
+        platform().showMessage(this, Texts::EnterYourName, MessageIcon::Critical,
+                               MessageButtons::Ok);
+        txtName->setFocus();
+        return false;
+    }
+    const int month = cboMonth->currentIndex() + 1;
+    const int day = cboDate->currentIndex() + 1;
+    const int year = cboYear->currentText().toInt();
+    const int lastOfFebruary = IsLeapYear(year) ? 29 : 28;
+    if (month == 2 && day > lastOfFebruary) {
+        platform().showMessage(this, Texts::CorrectDateOrMonth, MessageIcon::Information,
+                               MessageButtons::Ok);
+        return false;
+    }
+    const bool thirtyDays = month == 4 || month == 6 || month == 9 || month == 11;
+    if (thirtyDays && day == 31) {
+        platform().showMessage(this, Texts::CorrectDateOrMonthSpaced, MessageIcon::Information,
+                               MessageButtons::Ok);
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::calculate()
+{
+    if (!ValidateRequest()) {
+        return;
+    }
+    Reading& reading = CurrentReading();
+    reading.PersonName = txtName->text().trimmed().toStdString();
+    reading.BirthYear = static_cast<std::int16_t>(cboYear->currentText().trimmed().toInt());
+    reading.BirthMonth = cboMonth->currentText().trimmed().toStdString();
+    reading.BirthDay = static_cast<std::int16_t>(cboDate->currentText().trimmed().toInt());
+    engine::ComputeReading(reading);
+    ShowResultWindow();
+    unload();
+}
+
+void MainWindow::openSavedReading()
+{
+    const std::optional<ReadingFile::Request> request = OpenReadingFile(this);
+    if (!request) {
+        return;
+    }
+    txtName->setText(request->name);
+    const auto select = [](QComboBox* list, const QString& value) {
+        const int index = list->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (index >= 0) {
+            list->setCurrentIndex(index);
+        }
+    };
+    select(cboYear, request->year);
+    select(cboMonth, request->month);
+    select(cboDate, request->day);
+    cmdCalculate->click();
+}
+
+} // namespace kinwise

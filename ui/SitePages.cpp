@@ -1,0 +1,18 @@
+#include "SitePages.h"
+
+#include "Identity.h"
+#include "Platform.h"
+
+namespace kinwise {
+
+QString SitePageAddress(const QString& pageKey)
+{
+    return Identity::SiteBaseAddress + QStringLiteral("/kinwise/ssd.php?page=") + pageKey;
+}
+
+void OpenSitePage(const QString& pageKey)
+{
+    platform().openUrl(SitePageAddress(pageKey));
+}
+
+} // namespace kinwise
