@@ -23,7 +23,8 @@ void UpdateReminder()
 {
     const QDate today = platform().today();
     // A value that holds no date, altered or damaged, counts as a first run.
-    const std::optional<QDate> last = ReadReminderDate(platform().readSetting(Section, ReminderKey()));
+    const std::optional<QDate> last =
+        ReadReminderDate(platform().readSetting(Section, ReminderKey()));
     if (!last) {
         RememberToday(today);
         return;

@@ -44,9 +44,9 @@ void SaveReadingFile(QWidget* parent, const FileDialogRequest& dialog, const Rea
     const std::optional<QString> failure =
         ReadingFile::WriteToPath(*path, ReadingFile::Encode(RequestOf(reading)));
     if (failure) {
-        platform().showMessage(parent,
-                               Tr("The reading could not be saved to %1.\n\n%2").arg(*path, *failure),
-                               MessageIcon::Critical, MessageButtons::Ok);
+        platform().showMessage(
+            parent, Tr("The reading could not be saved to %1.\n\n%2").arg(*path, *failure),
+            MessageIcon::Critical, MessageButtons::Ok);
     }
 }
 

@@ -62,8 +62,7 @@ public:
 
     // The per-user settings store; an absent key or an unreadable store gives the empty text.
     virtual QString readSetting(const QString& section, const QString& key) = 0;
-    virtual bool writeSetting(const QString& section, const QString& key,
-                              const QString& value) = 0;
+    virtual bool writeSetting(const QString& section, const QString& key, const QString& value) = 0;
 
     virtual QDate today() = 0;
     virtual void seedRandomFromClock() = 0;

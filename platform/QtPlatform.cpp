@@ -45,9 +45,14 @@ QtPlatform::~QtPlatform() = default;
 MessageAnswer QtPlatform::showMessage(QWidget* parent, const QString& text, MessageIcon icon,
                                       MessageButtons buttons)
 {
-    const auto qtButtons = buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                                            : QMessageBox::StandardButtons(QMessageBox::Ok);
-    QMessageBox box(ToQtIcon(icon), Identity::ApplicationTitle, text, qtButtons, parent);
+    const auto qtButtons = buttons == MessageButtons::YesNo
+                               ? QMessageBox::Yes | QMessageBox::No
+                               : QMessageBox::StandardButtons(QMessageBox::Ok);
+    // A lone carriage return separates lines of a message; the label breaks only on line feeds.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(ToQtIcon(icon), Identity::ApplicationTitle, shown, qtButtons, parent);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;

@@ -1,11 +1,11 @@
 #include "AboutWindow.h"
 
-#include "assets/AssetPaths.h"
 #include "Identity.h"
 #include "LinkLabel.h"
 #include "SitePages.h"
 #include "Style.h"
 #include "Texts.h"
+#include "assets/AssetPaths.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -44,8 +44,8 @@ AboutWindow::AboutWindow()
     Label2 = MakeText(QStringLiteral("Label2"), Identity::WindowCaption, this);
     Label2->setFont(Style::Verdana(9.75, true));
     Label1 = MakeText(QStringLiteral("Label1"), Texts::AboutText, this);
-    lblHomePage = new LinkLabel(QStringLiteral("lblHomePage"), Texts::AboutHomePage,
-                                PageKey::Home, this);
+    lblHomePage =
+        new LinkLabel(QStringLiteral("lblHomePage"), Texts::AboutHomePage, PageKey::Home, this);
     lblHomePage->setFont(Style::Verdana(8.25, false, true));
     Label3 = MakeText(QStringLiteral("Label3"), Texts::AboutBusiness, this);
     lblCoBrand = new LinkLabel(QStringLiteral("lblCoBrand"), Texts::AboutDetails,

@@ -34,7 +34,8 @@ BrandPanel::BrandPanel(const QRect& geometry, QWidget* parent) : QFrame(parent)
     setGeometry(geometry);
     setFrameShape(QFrame::NoFrame);
     Style::SetBackground(this, Style::WindowTeal);
-    lblCobrand = MakeBrandLabel(QStringLiteral("lblCobrand"), Texts::Cobrand, PageKey::CoBrand, this);
+    lblCobrand =
+        MakeBrandLabel(QStringLiteral("lblCobrand"), Texts::Cobrand, PageKey::CoBrand, this);
     // Built last, so in front until the start-up draw says otherwise.
     lblFullBrand = MakeBrandLabel(QStringLiteral("lblFullBrand"), Texts::FullBrand,
                                   PageKey::FullyBranded, this);

@@ -1,7 +1,7 @@
 #include "LinkLabel.h"
 
-#include "assets/AssetPaths.h"
 #include "SitePages.h"
+#include "assets/AssetPaths.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>

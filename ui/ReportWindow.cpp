@@ -1,6 +1,5 @@
 #include "ReportWindow.h"
 
-#include "assets/AssetPaths.h"
 #include "BrandPanel.h"
 #include "CurrentReading.h"
 #include "Identity.h"
@@ -9,6 +8,7 @@
 #include "SitePages.h"
 #include "Style.h"
 #include "Texts.h"
+#include "assets/AssetPaths.h"
 
 #include <QClipboard>
 #include <QEvent>
@@ -107,11 +107,10 @@ void BuildReport(QTextEdit* box, const Reading& reading)
     ReportWriter report(box);
     report.field(QStringLiteral("Name: "), Text(reading.PersonName));
     report.footer();
-    report.field(QStringLiteral("Date of Birth: "),
-                 QStringLiteral("%1 %2, %3")
-                     .arg(Text(reading.BirthMonth))
-                     .arg(reading.BirthDay)
-                     .arg(reading.BirthYear));
+    report.field(QStringLiteral("Date of Birth: "), QStringLiteral("%1 %2, %3")
+                                                        .arg(Text(reading.BirthMonth))
+                                                        .arg(reading.BirthDay)
+                                                        .arg(reading.BirthYear));
     report.footer();
     report.heading(QStringLiteral("Mayan Day Number / Galactic Tone"));
     report.field(QStringLiteral("Mayan Number: "), QString::number(reading.DayNumber));

@@ -1,6 +1,5 @@
 #include "ResultWindow.h"
 
-#include "assets/AssetPaths.h"
 #include "BrandPanel.h"
 #include "CurrentReading.h"
 #include "LinkLabel.h"
@@ -9,6 +8,7 @@
 #include "Style.h"
 #include "Texts.h"
 #include "Windows.h"
+#include "assets/AssetPaths.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -51,7 +51,8 @@ ResultWindow::ResultWindow()
         imgGalacticTone.append(TonePicturePath(dayNumber));
     }
     for (int daySign = 1; daySign <= engine::DaySignCount; ++daySign) {
-        const std::string_view key = engine::DaySignRow(static_cast<std::int16_t>(daySign)).EnglishName;
+        const std::string_view key =
+            engine::DaySignRow(static_cast<std::int16_t>(daySign)).EnglishName;
         imgMayanDaySign.append(QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())));
     }
 
@@ -67,10 +68,10 @@ ResultWindow::ResultWindow()
 
     // Narrower than the frame above, to leave room for Save beside Back.
     fraFullBrand = new BrandPanel(Style::Twips(68, 3645, 5835, 850), client());
-    cmdSave = MakeButton(QStringLiteral("cmdSave"), Texts::Save, Style::Twips(5918, 3883, 1095, 375),
-                         client());
-    cmdBack = MakeButton(QStringLiteral("cmdBack"), Texts::Back, Style::Twips(7028, 3883, 1095, 375),
-                         client());
+    cmdSave = MakeButton(QStringLiteral("cmdSave"), Texts::Save,
+                         Style::Twips(5918, 3883, 1095, 375), client());
+    cmdBack = MakeButton(QStringLiteral("cmdBack"), Texts::Back,
+                         Style::Twips(7028, 3883, 1095, 375), client());
     connect(cmdBack, &QPushButton::clicked, this, &ResultWindow::back);
     connect(cmdSave, &QPushButton::clicked, this, &ResultWindow::save);
 
@@ -105,9 +106,9 @@ void ResultWindow::buildFrame()
     picGalacticTone->setAlignment(Qt::AlignCenter);
     picGalacticTone->setPixmap(QPixmap(SamplePicturePath()));
 
-    lblMayanNoDesc = MakeLabel(QStringLiteral("lblMayanNoDesc"), QStringLiteral("Desc"),
-                               Style::Twips(120, 1440, 7815, 1500), Style::Cream, Frame1->font(),
-                               Frame1);
+    lblMayanNoDesc =
+        MakeLabel(QStringLiteral("lblMayanNoDesc"), QStringLiteral("Desc"),
+                  Style::Twips(120, 1440, 7815, 1500), Style::Cream, Frame1->font(), Frame1);
     lblMayanNoDesc->setWordWrap(true);
     lblMayanNoDesc->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
@@ -115,8 +116,8 @@ void ResultWindow::buildFrame()
 void ResultWindow::buildMenuBar()
 {
     QMenu* file = AddMenu(menuBar(), QStringLiteral("mnuFile"), Texts::MenuFile);
-    connect(AddItem(file, QStringLiteral("mnuBack"), Texts::MenuBack), &QAction::triggered,
-            cmdBack, &QPushButton::click);
+    connect(AddItem(file, QStringLiteral("mnuBack"), Texts::MenuBack), &QAction::triggered, cmdBack,
+            &QPushButton::click);
     AddSeparator(file, QStringLiteral("mnuSep1"));
     connect(AddItem(file, QStringLiteral("mnuExit"), Texts::MenuExit), &QAction::triggered, this,
             &QWidget::close);

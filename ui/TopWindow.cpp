@@ -1,9 +1,9 @@
 #include "TopWindow.h"
 
-#include "assets/AssetPaths.h"
 #include "Identity.h"
 #include "Style.h"
 #include "app/QuitApplication.h"
+#include "assets/AssetPaths.h"
 
 #include <QCloseEvent>
 #include <QLayout>

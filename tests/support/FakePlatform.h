@@ -26,10 +26,10 @@ public:
     ~FakePlatform() override;
 
     // Script
-    QQueue<MessageAnswer> messageAnswers; // default: Ok, or No for a Yes/No question
-    QQueue<std::optional<QString>> fileAnswers; // default: cancelled
+    QQueue<MessageAnswer> messageAnswers;        // default: Ok, or No for a Yes/No question
+    QQueue<std::optional<QString>> fileAnswers;  // default: cancelled
     QQueue<std::optional<QString>> printAnswers; // default: printed
-    QQueue<float> randomValues; // default: 0.999f
+    QQueue<float> randomValues;                  // default: 0.999f
     QDate todayValue{2026, 12, 8};
     bool instanceFree = true;
     bool settingsWritable = true;
