@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Installs into a temporary prefix, checks the installed tree and starts the installed program.
+set -euo pipefail
+build_dir=$1
+app_id=$2
+work=$(mktemp -d)
+program_pid=
+cleanup() {
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+prefix=$work/prefix
+cmake --install "$build_dir" --prefix "$prefix" >/dev/null || fail "cmake --install did not succeed"
+
+expected=(
+    "bin/KinwiseFreeMayanNumerology"
+    "share/applications/$app_id.desktop"
+    "share/metainfo/$app_id.metainfo.xml"
+    "share/icons/hicolor/scalable/apps/$app_id.svg"
+)
+for size in 16 22 24 32 48 64 128 256; do
+    expected+=("share/icons/hicolor/${size}x${size}/apps/$app_id.png")
+done
+for file in "${expected[@]}"; do
+    [ -s "$prefix/$file" ] || fail "installed tree lacks $file"
+done
+for size in 16 22 24 32 48 64 128 256; do
+    actual=$(file -b "$prefix/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
+    [[ $actual == *"$size x $size"* ]] || fail "${size}x${size} icon is $actual"
+done
+desktop-file-validate "$prefix/share/applications/$app_id.desktop" ||
+    fail "the desktop file does not validate"
+grep -qx "Icon=$app_id" "$prefix/share/applications/$app_id.desktop" ||
+    fail "the desktop file does not name the icon $app_id"
+appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" >/dev/null ||
+    fail "the metainfo file does not validate"
+
+# The installed program starts: it is still running after its first window could have shown.
+mkdir -p "$work/home" "$work/runtime"
+chmod 700 "$work/runtime"
+HOME=$work/home XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/home/.config \
+    QT_QPA_PLATFORM=offscreen "$prefix/bin/KinwiseFreeMayanNumerology" &
+program_pid=$!
+for _ in $(seq 50); do
+    [ -e "$work/runtime/KinwiseFreeMayanNumerology.lock" ] && break
+    sleep 0.1
+done
+sleep 1
+kill -0 "$program_pid" 2>/dev/null || fail "the installed program did not keep running"
+[ -e "$work/runtime/KinwiseFreeMayanNumerology.lock" ] || fail "the installed program took no instance lock"
+[ -s "$work/home/.config/Kinwise/KinwiseFreeMayanNumerology.conf" ] ||
+    fail "the installed program wrote no first-run reminder date"
+echo "installed tree and start: ok"
