@@ -7,26 +7,192 @@
 namespace kinwise::modMayanNumerology {
 
 inline constexpr std::array<std::string_view, 20> SignDescriptions{
-    "The eleventh sign of Mayan astrology is the Monkey who xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
-    "Road also known as the Grass is the twelfth sign xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
-    "Reed - the thirteenth sign of Mayan astrology and the xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
-    "Jaguar is the fourteenth sign of Mayan astrology and represents xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
-    "As the name implies, the fifteenth sign of Mayan zodiac xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
-    "Wisdom is the sixteenth sign of Mayan astrology. xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
-    "Earth or the earthquake is the seventeenth sign of Mayan xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
-    "The eighteenth sign of the Mayan zodiac - the Flint xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
-    "The nineteenth sign of the Mayan zodiac - the storm xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
-    "This is the twentieth sign of the Mayan astrology. xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
-    "According to Mayan Astrology, crocodile is the first day sign. xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
-    "Wind is the second day sign as per the Mayan xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
-    "The third sign of Mayan astrology, Night is the xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
-    "Seed is the fourth sign of Mayan astrology and signifies xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
-    "The fifth sign of the Mayan astrology, the Serpent is xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
-    "Transformer is the sixth sign of Mayan astrology. xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
-    "The seventh sign of Mayan astrology - the deer is xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
-    "The eighth sign of the Mayan astrology - the Star xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
-    "Offering or Water - the ninth sign of Mayan zodiac xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
-    "Dogs are well known for the most loyal and helpful xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
+    "The eleventh sign of Mayan astrology is the Monkey who turns the world into a stage and "
+    "every hour into a chance to play. Witty and demonstrative, Monkey people think fast, "
+    "laugh easily and show what they feel the moment they feel it, which makes them magnetic "
+    "company. Behind the jokes sits a sharp, inventive mind: the Monkey is the artisan of the "
+    "calendar, the one who weaves threads, notes and ideas into something that did not exist "
+    "yesterday. Its significance is manifestation, the knack of bringing a bright notion into "
+    "solid form, and its stone is aventurine, said to favour luck and a light heart. The "
+    "shadow side is restlessness. Bored Monkeys scatter their talents, start ten projects and "
+    "finish two, or use humour to dodge a serious talk. At work they shine in lively, "
+    "changing roles where wit counts more than routine. A lover must laugh with them and "
+    "forgive a little mischief, while friends find them generous, loyal and endlessly "
+    "amusing.",
+    "Road also known as the Grass is the twelfth sign, the path a life follows and the humble "
+    "green growth that covers any track once walkers leave it. People born under it are "
+    "careful and useful: they plan the route before they set out, notice the loose stone "
+    "others trip over, and like to leave a place tidier than they found it. Its significance "
+    "is resolution, the ability to settle a matter and move on without dragging old doubts "
+    "along, while malachite, its gemstone, is linked with safe journeys and steady growth. "
+    "Road natives make fine organisers, nurses, engineers and travel guides. Worry is their "
+    "weak point. They fuss over details, measure every risk twice and may hold back a partner "
+    "who longs to wander off the map. Affection, for them, means small services rather than "
+    "speeches, and friends know a Road person will turn up with the right tool at the right "
+    "moment.",
+    "Reed - the thirteenth sign of Mayan astrology and the emblem of the hollow stalk that "
+    "grows straight beside the water - belongs to the crusader who is also a sage. Reed "
+    "people are crusading and wise: they feel injustice in their bones, yet prefer to win by "
+    "understanding a problem rather than by shouting over it. Understanding is indeed the "
+    "significance of this sign, and turquoise, a stone of clear speech and calm courage, is "
+    "its gem. Houses were once built of reed, and these natives instinctively shelter those "
+    "they love. Teaching, law, medicine and community work suit them well. Rigidity is the "
+    "danger: sure they are right, they may lecture others or refuse help out of pride. As "
+    "partners they are faithful and protective, as friends honest to the point of bluntness, "
+    "and with time they learn that bending a little is what keeps a reed from snapping.",
+    "Jaguar is the fourteenth sign of Mayan astrology and represents the spirit of the night "
+    "forest: silent, watchful and far more powerful than it first appears. Introvert and "
+    "intelligent, Jaguar people observe before they act and keep most of their thoughts to "
+    "themselves. Their significance is ascension, a slow climb toward insight, and moonstone, "
+    "the gem of intuition, suits their inward nature. Research, strategy and healing are "
+    "where they excel. Secrecy can work against them, since feelings hidden too long turn "
+    "into brooding. Love asks trust and space of them, and the few people admitted to their "
+    "circle gain a loyal, perceptive ally.",
+    "As the name implies, the fifteenth sign of Mayan zodiac is the Eagle, the bird that "
+    "rides the high currents and sees the entire valley at a glance. Free and independent, "
+    "Eagle natives hate cages of every kind, whether a dull office or a clinging partner. "
+    "They have vision, ambition and a gift for spotting opportunity long before others do. "
+    "Their significance is unity, the wider view that links scattered parts into one picture, "
+    "and unakite is their stone. Impatience and a cool distance that reads as pride are their "
+    "flaws. They make bold planners, and once given room to fly they prove warm in love and "
+    "friendship.",
+    "Wisdom is the sixteenth sign of Mayan astrology. Its people are knowledgeable and "
+    "authoritative, the elders of any group even when young, valued for advice that is "
+    "patient and well judged. Their significance is duality: they weigh the old against the "
+    "new and the heart against the head before they decide. Smokey quartz, a grounding stone, "
+    "is their gem. They make good teachers, judges and mentors. Beneath a stern manner they "
+    "often hide self-doubt, and in love they need someone who listens.",
+    "Earth or the earthquake is the seventeenth sign of Mayan astrology, the sign of the "
+    "ground that feels solid until it suddenly moves. Its natives are practical and "
+    "intellectual, able to think a plan through and then build it with their own hands. "
+    "Action is their significance: they would rather shift the world a little than merely "
+    "talk about it, and agate, a steadying stone, is their gem. They read patterns in events "
+    "and often sense a change on its way. Stubbornness and sudden tremors of temper are the "
+    "hazard. Tireless at work, they are dependable, earthy and warm with lovers and friends.",
+    "The eighteenth sign of the Mayan zodiac - the Flint - is the stone blade that cuts "
+    "cleanly and strikes sparks. Its people are romantic and self sufficient, a rare pairing: "
+    "they adore grand gestures and deep feeling, yet they can look after themselves without "
+    "help from anyone. Flint natives are blunt about the truth and have little patience for "
+    "lies or vague promises. Their significance is stability, the firm edge that keeps a life "
+    "in shape, and rhodonite, a stone of emotional balance, is their gem. They make good "
+    "surgeons, critics and judges. A sharp tongue and a habit of cutting ties too quickly can "
+    "wound. Passionate and loyal in love, they are frank and fiercely fair in friendship.",
+    "The nineteenth sign of the Mayan zodiac - the storm - brings thunder, rain and the fresh "
+    "air that follows. Storm people are healing and helpful, drawn to soothe pain and to "
+    "clear away whatever has gone stale. Their significance is empowerment: they give others "
+    "the strength to start again. Jade, a stone of renewal and long life, is their gem. They "
+    "suit medicine, therapy and any work of rescue or repair. Burnout is a real risk, as is "
+    "stirring up drama just to feel alive. With a partner they are intense and generous, and "
+    "friends find them a cleansing presence.",
+    "This is the twentieth sign of the Mayan astrology. The Sun, or Lord, closes the cycle of "
+    "day signs and shines on all of them at once. Those born under it are affectionate and "
+    "creative, radiating warmth and drawing others toward them as naturally as daylight draws "
+    "flowers. They love beauty, art and a good celebration, and they often lead without "
+    "trying. The significance of the Sun is flow, an easy passage of energy from one person "
+    "to the next, and rose quartz, the gem of tenderness, is its stone. Vanity is the snag, "
+    "along with a hunger for praise that can scorch those nearby. Artists, hosts and leaders "
+    "are often Suns, and those who love them or call them friends receive a generous share of "
+    "light.",
+    "According to Mayan Astrology, crocodile is the first day sign. It is the primeval mother "
+    "of the calendar, the dragon of the deep waters from which life first crawled onto the "
+    "shore. People born under it are protective and dominating: they guard their family and "
+    "friends like a nest full of eggs, but they also like to be in charge and can run a "
+    "household firmly. Unity is the significance of the Crocodile, for it gathers people into "
+    "one circle, and red jasper, a stone of vitality and courage, is its gem. These natives "
+    "are resourceful, inventive and often among the first to try something new. "
+    "Possessiveness is their flaw, and they snap back fiercely when they feel threatened. "
+    "They make strong managers, founders and carers. Nurturing yet demanding with a partner, "
+    "they offer friends a shelter they come back to for years.",
+    "Wind is the second day sign as per the Mayan calendar, the breath that carries words, "
+    "seeds and news across the land. Wind natives are clever, lively, and multifaceted; they "
+    "pick up languages, instruments and ideas with ease and love to share what they have "
+    "learned. Their significance is justice, and they will speak up loudly for anyone who is "
+    "treated unfairly. Sodalite, a stone of clear communication and logic, is their gem. They "
+    "thrive as writers, speakers, teachers and messengers of every kind. Changeability is the "
+    "trouble: moods shift like gusts, plans blow away and a promise given at breakfast may be "
+    "forgotten by night. Love, for them, needs talk and variety, and their friends prize them "
+    "for wit, fairness and a fresh point of view.",
+    "The third sign of Mayan astrology, Night is the house of darkness, dreams and the quiet "
+    "hours before the dawn. Night people are conservative and thoughtful. They cherish "
+    "tradition, keep their savings safe and prefer a familiar home to a noisy crowd, but "
+    "underneath that calm lies a rich inner world of images and ideas. Patience is their "
+    "significance; they wait, reflect and act only when they feel ready, and snowflake "
+    "obsidian, a black stone scattered with pale flecks, is their gem, a fitting picture of "
+    "light held inside the dark. They are drawn to the mysteries of the mind and often keep "
+    "journals or follow their dreams closely. When hurt they sink into gloom and withdraw. At "
+    "work they are careful savers and steady planners. Trust comes slowly, yet once it is won "
+    "they love deeply, and their friends know a listener who keeps every secret.",
+    "Seed is the fourth sign of Mayan astrology and signifies the kernel of maize, the small "
+    "golden grain that holds an entire harvest within it. Seed people are sexual, dynamic and "
+    "energetic, full of the urge to grow, to make and to bring new life into the world. They "
+    "are natural starters who love to plant an idea and watch it sprout. Their significance "
+    "is manifestation, the patient work of turning potential into something real, and "
+    "dumortierite, a blue stone of order and self-discipline, is their gem. Glowing with "
+    "desire and charm, they make attractive partners and lively companions. On the darker "
+    "side, slow results try their temper, and they might demand that others grow as fast as "
+    "they do. They also tend to cling to all they have sown. Farming, business, design and "
+    "any field where ideas must be cultivated suit them. Passionate and fertile in every "
+    "sense, they are encouraging allies who help the people around them bloom.",
+    "The fifth sign of the Mayan astrology, the Serpent is the sign of the life force coiled "
+    "at the base of the spine and of the body's raw instinct. Serpent people are forceful, "
+    "powerful and charismatic; they move with purpose and command attention without raising "
+    "their voice. Their significance is resolution, and once they decide, nothing turns them "
+    "aside. Amethyst, a stone of calm and sober judgement, is their gem, cooling their heat. "
+    "Jealousy lurks in them, and they may strike too fast. Leadership, sport and performance "
+    "suit them, as does any work that calls for nerve. Sensual and intense in love, they "
+    "guard their friends closely.",
+    "Transformer is the sixth sign of Mayan astrology. Also called Death, it does not mean an "
+    "ending so much as a passage: the shedding of an old skin so that something new can live. "
+    "People of this sign are helpful and sacrificing, ready to give their time, comfort or "
+    "even ambitions for the sake of others. Their significance is understanding, for they "
+    "grasp the cycles of loss and renewal better than most, and carnelian, a warm orange "
+    "stone of courage, is their gem. They are often calm in a crisis and can guide friends "
+    "through grief or upheaval. Self-neglect is the price they risk, giving until nothing is "
+    "left. They suit nursing, counselling, hospice care and mediation. Devoted to a partner, "
+    "they are also the friends who stay when everyone else leaves.",
+    "The seventh sign of Mayan astrology - the deer is the graceful wanderer of the forest "
+    "edge, alert to every sound and ready to bound away. Deer people are nomadic and "
+    "cooperative: they love travel, new landscapes and a change of address, yet wherever they "
+    "go they fit easily into a team and help it work in harmony. The deer was also the sign "
+    "of the hunter and healer, so these natives often show a gift for tracking down answers "
+    "and for caring for the sick. Their significance is ascension, a steady rise toward a "
+    "higher view of life, and amazonite, a soothing green-blue stone, is their gem. Timidity "
+    "holds them back, with an urge to flee rather than face conflict and a dislike of being "
+    "tied down. At work they thrive in roles that mix movement and teamwork, such as guiding, "
+    "field science or diplomacy. Gentle and attentive in love although hungry for freedom, "
+    "they are kind, peaceable and generous friends.",
+    "The eighth sign of the Mayan astrology - the Star - is the sign of Venus, the bright "
+    "planet the Maya watched with great care, and of the rabbit that multiplies wherever it "
+    "settles. People born under it are witty and jolly: they brighten a room, tell great "
+    "stories and find the funny side of almost anything. They also have a fine sense of "
+    "harmony and beauty, and many are drawn to music, art or design. Their significance is "
+    "unity, for they bring people together and make strangers feel like old friends. "
+    "Hematite, a grounding silver-grey stone, is their gem, helping to anchor a spirit that "
+    "could float away. Star natives attract abundance, but can also scatter it. Vanity, "
+    "extravagance and a fear of conflict that makes them avoid hard truths are their "
+    "failings. Any role that needs charm suits them. Playful and affectionate in romance, "
+    "they are cheerful, loyal company for friends.",
+    "Offering or Water - the ninth sign of Mayan zodiac - is the sign of the rain that feeds "
+    "the fields and of the gifts people make to give thanks. Its natives are emotional and "
+    "imaginative. Feelings run through them like a river, now calm and clear, now flooding, "
+    "and they have a vivid inner life full of pictures, stories and dreams. Their "
+    "significance is duality: they swing between giving and needing, between joy and sorrow, "
+    "and learn over time to hold both. Lapis lazuli, the deep blue stone of insight and "
+    "honest speech, is their gem. Offering people are sensitive to atmosphere and often feel "
+    "what others cannot say. They excel as artists, poets, healers and anyone who works with "
+    "feeling. Moodiness troubles them, and they tend to carry guilt that is not theirs. "
+    "Tender and devoted in love, they are the first among friends to offer a hand, a meal, or "
+    "a kind word.",
+    "Dogs are well known for the most loyal and helpful character of any animal, and this "
+    "sign, the tenth in the traditional count, carries that spirit. People born under the Dog "
+    "are helpful and loyal, guardians of their pack who will stand by a friend in all "
+    "weathers. They value honesty, fair play and a warm hearth, and they sense quickly when "
+    "someone they love is in trouble. Their significance is patience: they are willing to "
+    "wait, to listen and to forgive. Bloodstone, a dark green gem flecked with red and long "
+    "linked to courage, is their stone. Dog natives work well in teams and make trusted "
+    "colleagues, carers, rescuers and protectors. They can bark at outsiders, hold long "
+    "grudges when betrayed and give loyalty to people who do not deserve it. Faithful and "
+    "affectionate in love, they are simply the best friends one could hope for.",
 };
 
 } // namespace kinwise::modMayanNumerology
