@@ -13,12 +13,20 @@ QByteArray ScrambleText(QByteArrayView bytes);
 // Subtracts ScrambleShift from every byte; a byte that would drop below 0 is left out.
 QByteArray UnscrambleText(QByteArrayView bytes);
 
-// A QByteArray converts to both QByteArrayView and QString, so say which is meant.
+// A QByteArray or a narrow literal converts to both QByteArrayView and QString; both mean bytes.
 inline QByteArray ScrambleText(const QByteArray& bytes)
 {
     return ScrambleText(QByteArrayView(bytes));
 }
 inline QByteArray UnscrambleText(const QByteArray& bytes)
+{
+    return UnscrambleText(QByteArrayView(bytes));
+}
+inline QByteArray ScrambleText(const char* bytes)
+{
+    return ScrambleText(QByteArrayView(bytes));
+}
+inline QByteArray UnscrambleText(const char* bytes)
 {
     return UnscrambleText(QByteArrayView(bytes));
 }
