@@ -1,0 +1,200 @@
+#include "ReadingFile.h"
+
+#include "modHelp.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <array>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace kinwise::ReadingFile {
+
+namespace {
+
+constexpr char Cr = '\r';
+constexpr char Lf = '\n';
+constexpr qsizetype ReadChunkBytes = 64 * 1024;
+
+// C0 controls and DEL cannot be typed into a one-line box, and U+0000 and U+0003 would scramble
+// to LF and CR and split the line, so none is written: a file always reads back as four lines.
+QString WithoutControls(QString text)
+{
+    text.removeIf([](QChar ch) { return ch.unicode() < 0x20 || ch.unicode() == 0x7F; });
+    return text;
+}
+
+// A line cut at the cap may end inside a UTF-8 sequence; dropping that piece keeps the rest
+// readable as UTF-8 instead of turning the whole line into Windows-1252.
+void DropCutSequence(QByteArray& bytes)
+{
+    for (qsizetype back = 1; back <= 3 && back <= bytes.size(); ++back) {
+        const auto byte = static_cast<unsigned char>(bytes[bytes.size() - back]);
+        if ((byte & 0xC0) == 0x80)
+            continue;
+        const qsizetype length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+        if (length > back)
+            bytes.chop(back);
+        return;
+    }
+}
+
+// Splits the first lines out of bytes that arrive in pieces, so a file and a buffer read alike.
+class LineReader
+{
+public:
+    bool wantsMore() const { return m_lineIndex < LineCount && m_consumed < MaxReadBytes; }
+    qsizetype budget() const { return MaxReadBytes - m_consumed; }
+
+    void feed(QByteArrayView piece)
+    {
+        for (const char byte : piece) {
+            if (!wantsMore())
+                return;
+            ++m_consumed;
+            if (m_afterCr) {
+                m_afterCr = false;
+                if (byte == Lf)
+                    continue;
+            }
+            if (byte == Cr) {
+                endLine();
+                m_afterCr = true;
+            } else if (m_current.size() < MaxLineBytes) {
+                m_current.append(byte);
+            } else {
+                m_cut = true;
+            }
+        }
+    }
+
+    Request finish()
+    {
+        if (m_lineIndex < LineCount)
+            endLine();
+        return {m_lines[0], m_lines[1], m_lines[2], m_lines[3]};
+    }
+
+private:
+    void endLine()
+    {
+        QByteArray plain = modHelp::UnscrambleText(m_current);
+        if (m_cut)
+            DropCutSequence(plain);
+        m_lines[m_lineIndex++] = modHelp::DecodeText(plain);
+        m_current.clear();
+        m_cut = false;
+    }
+
+    std::array<QString, LineCount> m_lines;
+    QByteArray m_current;
+    qsizetype m_lineIndex = 0;
+    qsizetype m_consumed = 0;
+    bool m_afterCr = false;
+    bool m_cut = false;
+};
+
+// Only regular files: a FIFO would wait for a writer and a device may never end.
+bool OpenRegularFile(QFile& file, const QString& path)
+{
+    if (!QFileInfo(path).isFile())
+        return false;
+#ifdef Q_OS_UNIX
+    // O_NONBLOCK and fstat cover the path being swapped for a FIFO after the check above.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info = {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+#else
+    file.setFileName(path);
+    return file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+#endif
+}
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("kinwise::ReadingFile", text);
+}
+
+QString ReasonOf(const QFileDevice& file)
+{
+    const QString reason = file.errorString();
+    return reason.isEmpty() ? Tr("Unknown error") : reason;
+}
+
+} // namespace
+
+QByteArray Encode(const Request& request)
+{
+    QByteArray bytes;
+    for (const QString* text : {&request.name, &request.year, &request.month, &request.day}) {
+        bytes += modHelp::ScrambleText(WithoutControls(*text).toUtf8());
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+Request Decode(QByteArrayView bytes)
+{
+    LineReader reader;
+    reader.feed(bytes);
+    return reader.finish();
+}
+
+Request ReadFromPath(const QString& path)
+{
+    QFile file;
+    if (!OpenRegularFile(file, path))
+        return {};
+    LineReader reader;
+    QByteArray chunk(ReadChunkBytes, Qt::Uninitialized);
+    while (reader.wantsMore()) {
+        const qint64 got = file.read(chunk.data(), std::min(chunk.size(), reader.budget()));
+        if (got < 0)
+            return {};
+        if (got == 0)
+            break;
+        reader.feed(QByteArrayView(chunk.constData(), got));
+    }
+    return reader.finish();
+}
+
+std::optional<QString> WriteToPath(const QString& path, const QByteArray& bytes)
+{
+    // QSaveFile renames over the target, which would replace a device or FIFO itself (and as
+    // root in /dev it succeeds), so only a regular file or a new name is written.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile())
+        return Tr("\"%1\" is not a regular file.").arg(QDir::toNativeSeparators(path));
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return ReasonOf(file);
+    // commit() flushes the write buffer but ignores a failure there and renames a cut-off file
+    // into place, so flush first and check.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = ReasonOf(file);
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return ReasonOf(file);
+    return std::nullopt;
+}
+
+} // namespace kinwise::ReadingFile

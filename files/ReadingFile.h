@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+
+namespace kinwise::ReadingFile {
+
+// The four texts a reading file holds, in file order.
+struct Request
+{
+    QString name;
+    QString year;  // decimal digits, "1975"
+    QString month; // English month name, "March"
+    QString day;   // "7"
+
+    bool operator==(const Request&) const = default;
+};
+
+inline constexpr qsizetype LineCount = 4;
+// Bytes kept of one line; the rest of a longer line is skipped.
+inline constexpr qsizetype MaxLineBytes = 64 * 1024;
+// Four full lines with CR LF. Nothing past this is read, so a file without line ends costs a
+// bounded read; a skipped overlong line that runs past it leaves the later lines empty.
+inline constexpr qsizetype MaxReadBytes = LineCount * (MaxLineBytes + 2);
+
+// Four scrambled UTF-8 lines, each ended by CR LF, nothing else.
+QByteArray Encode(const Request& request);
+// Lines end at CR (a LF right after it is part of the line end); missing lines stay empty.
+Request Decode(QByteArrayView bytes);
+// Decode of a regular file's start; anything else, or an unreadable file, gives an empty Request.
+Request ReadFromPath(const QString& path);
+// Replaces path atomically; the reason on failure, nothing on success.
+std::optional<QString> WriteToPath(const QString& path, const QByteArray& bytes);
+
+} // namespace kinwise::ReadingFile

@@ -1,0 +1,334 @@
+#include "files/ReadingFile.h"
+#include "files/modHelp.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <future>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <thread>
+#include <unistd.h>
+
+using kinwise::ReadingFile::Request;
+namespace file = kinwise::ReadingFile;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray Line(const QByteArray& plain)
+{
+    return kinwise::modHelp::ScrambleText(plain) + "\r\n";
+}
+
+QByteArray Contents(const QString& path)
+{
+    QFile in(path);
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("<unreadable>");
+}
+
+QString WriteRaw(const QTemporaryDir& dir, const QByteArray& bytes)
+{
+    const QString path = dir.filePath(u"raw.man"_s);
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+// The kernel's count of bytes this process has read, or -1 where it is not kept.
+qint64 BytesReadSoFar()
+{
+    QFile io(u"/proc/self/io"_s);
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& row : io.readAll().split('\n')) {
+        if (row.startsWith("rchar:"))
+            return row.mid(6).trimmed().toLongLong();
+    }
+    return -1;
+}
+
+// Runs ReadFromPath on its own thread so a blocking open fails the test instead of hanging it.
+std::optional<Request> ReadWithin(const QString& path, int seconds)
+{
+    auto promise = std::make_shared<std::promise<Request>>();
+    auto result = promise->get_future();
+    std::thread([promise, path] { promise->set_value(file::ReadFromPath(path)); }).detach();
+    if (result.wait_for(std::chrono::seconds(seconds)) != std::future_status::ready)
+        return std::nullopt;
+    return result.get();
+}
+
+QStringList Entries(const QTemporaryDir& dir)
+{
+    return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+} // namespace
+
+class TestReadingFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void savedFileByteForByte();
+    void namesRoundTrip_data();
+    void namesRoundTrip();
+    void controlCharactersAreDropped();
+    void layouts_data();
+    void layouts();
+    void hugeSparseFileIsReadOnlyAtItsStart();
+    void notRegularFiles_data();
+    void notRegularFiles();
+    void writeReplacesExistingFile();
+    void writeFailuresKeepTheOldFile_data();
+    void writeFailuresKeepTheOldFile();
+    void fileSizeLimitIsReported_data();
+    void fileSizeLimitIsReported();
+};
+
+void TestReadingFile::savedFileByteForByte()
+{
+    const Request request{u"Ana Lopez"_s, u"1975"_s, u"July"_s, u"15"_s};
+    const QByteArray expected("Kxk*Vyzo\x84\r\n;CA?\r\nT\x7fv\x83\r\n;?\r\n");
+    QCOMPARE(file::Encode(request), expected);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"ana.man"_s);
+    QCOMPARE(file::WriteToPath(path, file::Encode(request)), std::nullopt);
+    QCOMPARE(Contents(path), expected);
+    QCOMPARE(file::ReadFromPath(path), request);
+}
+
+void TestReadingFile::namesRoundTrip_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("latin accents") << u"Zoë Ñúñez-Åström Łukasz Çelik"_s;
+    QTest::newRow("cyrillic") << u"Анастасия Петровна"_s;
+    QTest::newRow("greek") << u"Ελευθέριος Βενιζέλος"_s;
+    QTest::newRow("arabic") << u"محمد بن موسى"_s;
+    QTest::newRow("cjk") << u"山田 太郎 김민준"_s;
+    QTest::newRow("emoji") << u"Ana 👩🏽‍🚀 🌮"_s;
+    QTest::newRow("combining marks") << u"Jose\u0301 A\u030a\u0323"_s;
+    QTest::newRow("leading bom") << u"\ufeffAna"_s;
+    QTest::newRow("10000 characters") << u"Ñandú 山"_s.repeated(10000 / 7 + 1).left(10000);
+}
+
+void TestReadingFile::namesRoundTrip()
+{
+    QFETCH(QString, name);
+    const Request request{name, u"2012"_s, u"December"_s, u"21"_s};
+    QCOMPARE(file::Decode(file::Encode(request)), request);
+}
+
+void TestReadingFile::controlCharactersAreDropped()
+{
+    const Request request{u"A\u0000n\u0003a\tL\r\nop\u001fe\u007fz"_s, u"19\u000375"_s,
+                          u"Ju\u0000ly"_s, u"\r\n15\u001b"_s};
+    const QByteArray bytes = file::Encode(request);
+    QCOMPARE(bytes.count('\r'), 4);
+    QCOMPARE(bytes.count('\n'), 4);
+    const Request expected{u"AnaLopez"_s, u"1975"_s, u"July"_s, u"15"_s};
+    QCOMPARE(file::Decode(bytes), expected);
+}
+
+void TestReadingFile::layouts_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Request>("expected");
+
+    const QByteArray ana = Line("Ana") + Line("1975") + Line("July") + Line("15");
+    const QByteArray a64k(file::MaxLineBytes, 'a');
+
+    QTest::newRow("empty file") << QByteArray() << Request{};
+    QTest::newRow("one line") << Line("Ana") << Request{u"Ana"_s, {}, {}, {}};
+    QTest::newRow("two lines") << Line("Ana") + Line("1975")
+                               << Request{u"Ana"_s, u"1975"_s, {}, {}};
+    QTest::newRow("no final line end")
+        << ana.chopped(2) << Request{u"Ana"_s, u"1975"_s, u"July"_s, u"15"_s};
+    QTest::newRow("extra lines ignored")
+        << ana + Line("more") + Line("lines") << Request{u"Ana"_s, u"1975"_s, u"July"_s, u"15"_s};
+    // Byte 10 unscrambles to U+0000 and stays inside the line.
+    QTest::newRow("lone lf kept") << kinwise::modHelp::ScrambleText(QByteArray("An")) + "\n" +
+                                         Line("a") + Line("1975")
+                                  << Request{u"An\u0000a"_s, u"1975"_s, {}, {}};
+    QTest::newRow("bare cr ends lines")
+        << kinwise::modHelp::ScrambleText(QByteArray("Ana")) + "\r\r" + Line("July")
+        << Request{u"Ana"_s, {}, u"July"_s, {}};
+    QTest::newRow("cp1252 file") << Line("Jos\xe9 Mu\xf1oz \x80") + Line("1975")
+                                 << Request{u"José Muñoz €"_s, u"1975"_s, {}, {}};
+    QTest::newRow("crlf split across reads")
+        << Line(a64k.chopped(1)) + Line("1975")
+        << Request{QString(a64k.chopped(1)), u"1975"_s, {}, {}};
+    QTest::newRow("huge line capped")
+        << Line(a64k + QByteArray(40000, 'b')) + Line("1975") + Line("July") + Line("15")
+        << Request{QString(a64k), u"1975"_s, u"July"_s, u"15"_s};
+    // 1 + 2 * 32767 bytes, then the cap falls inside the next two-byte character.
+    QTest::newRow("cap inside a character")
+        << Line("a" + QByteArray("\xc3\xa9").repeated(40000)) + Line("1975")
+        << Request{u"a"_s + u"é"_s.repeated(32767), u"1975"_s, {}, {}};
+    QTest::newRow("skip runs past the read limit")
+        << Line(QByteArray(file::MaxReadBytes, 'a')) + Line("1975")
+        << Request{QString(a64k), {}, {}, {}};
+}
+
+void TestReadingFile::layouts()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(Request, expected);
+    QCOMPARE(file::Decode(bytes), expected);
+
+    QTemporaryDir dir;
+    QCOMPARE(file::ReadFromPath(WriteRaw(dir, bytes)), expected);
+}
+
+void TestReadingFile::hugeSparseFileIsReadOnlyAtItsStart()
+{
+    QTemporaryDir dir;
+    QFile out(dir.filePath(u"huge.man"_s));
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    QVERIFY(out.write(kinwise::modHelp::ScrambleText(QByteArray(200000, 'A'))) == 200000);
+    QVERIFY(out.resize(qint64(1) << 30));
+    out.close();
+
+    const qint64 readBefore = BytesReadSoFar();
+    QElapsedTimer timer;
+    timer.start();
+    const Request request = file::ReadFromPath(out.fileName());
+    QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
+    if (readBefore >= 0)
+        QCOMPARE_LT(BytesReadSoFar() - readBefore, file::MaxReadBytes + 64 * 1024);
+    QCOMPARE(request, (Request{QString(file::MaxLineBytes, u'A'), {}, {}, {}}));
+}
+
+void TestReadingFile::notRegularFiles_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("fifo") << u"fifo"_s;
+    QTest::newRow("dev zero") << u"/dev/zero"_s;
+    QTest::newRow("directory") << u"directory"_s;
+    QTest::newRow("missing") << u"missing"_s;
+    QTest::newRow("unreadable") << u"unreadable"_s;
+}
+
+void TestReadingFile::notRegularFiles()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    QString path = dir.filePath(u"x.man"_s);
+    if (kind == u"fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == u"directory") {
+        QVERIFY(QDir().mkdir(path));
+    } else if (kind == u"unreadable") {
+        if (::geteuid() == 0)
+            QSKIP("root reads any file");
+        WriteRaw(dir, Line("Ana"));
+        path = dir.filePath(u"raw.man"_s);
+        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+    } else if (kind.startsWith(u'/')) {
+        path = kind;
+    }
+
+    const std::optional<Request> request = ReadWithin(path, 5);
+    if (!request && kind == u"fifo") {
+        // Opening the writing end releases the blocked reader before failing.
+        QFile writer(path);
+        (void)writer.open(QIODevice::WriteOnly);
+    }
+    QVERIFY2(request.has_value(), "ReadFromPath blocked");
+    QCOMPARE(*request, Request{});
+}
+
+void TestReadingFile::writeReplacesExistingFile()
+{
+    QTemporaryDir dir;
+    const QString path = WriteRaw(dir, "old contents that are longer");
+    QCOMPARE(file::WriteToPath(path, "new"), std::nullopt);
+    QCOMPARE(Contents(path), "new");
+    QCOMPARE(Entries(dir), QStringList{u"raw.man"_s});
+}
+
+void TestReadingFile::writeFailuresKeepTheOldFile_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::newRow("under a regular file") << u"raw.man/x.man"_s;
+    QTest::newRow("missing folder") << u"nowhere/x.man"_s;
+    QTest::newRow("directory") << u"folder"_s;
+    QTest::newRow("read-only folder") << u"locked/x.man"_s;
+    QTest::newRow("disk full device") << u"full"_s;
+}
+
+void TestReadingFile::writeFailuresKeepTheOldFile()
+{
+    QFETCH(QString, target);
+    QTemporaryDir dir;
+    const QString old = WriteRaw(dir, "old");
+    QVERIFY(QDir(dir.path()).mkdir(u"folder"_s));
+    QVERIFY(QDir(dir.path()).mkdir(u"locked"_s));
+    QVERIFY(QFile::setPermissions(dir.filePath(u"locked"_s),
+                                  QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    if (target.startsWith(u"locked") && ::geteuid() == 0)
+        QSKIP("root writes into any folder");
+    if (target == u"full") {
+        // Root could replace the real /dev/full by renaming over it, so root gets its own node.
+        const QByteArray node = QFile::encodeName(dir.filePath(target));
+        if (::geteuid() != 0 || ::mknod(node.constData(), S_IFCHR | 0666, makedev(1, 7)) != 0)
+            target = u"/dev/full"_s;
+    }
+    const QStringList before = Entries(dir);
+
+    const std::optional<QString> reason =
+        file::WriteToPath(QDir(dir.path()).absoluteFilePath(target), "new");
+    QVERIFY(reason.has_value());
+    QVERIFY(!reason->isEmpty());
+    QCOMPARE(Contents(old), "old");
+    QCOMPARE(Entries(dir), before);
+    QVERIFY(QDir(dir.filePath(u"locked"_s)).isEmpty());
+    if (target.endsWith(u"full")) {
+        struct stat info = {};
+        const QByteArray node = QFile::encodeName(QDir(dir.path()).absoluteFilePath(target));
+        QCOMPARE(::stat(node.constData(), &info), 0);
+        QVERIFY(S_ISCHR(info.st_mode));
+    }
+}
+
+void TestReadingFile::fileSizeLimitIsReported_data()
+{
+    QTest::addColumn<int>("size");
+    // Small data waits in the write buffer and fails only when flushed, large data on write.
+    QTest::newRow("fails on flush") << 100;
+    QTest::newRow("fails on write") << (1 << 20);
+}
+
+void TestReadingFile::fileSizeLimitIsReported()
+{
+    QFETCH(int, size);
+    QTemporaryDir dir;
+    const QString path = WriteRaw(dir, "old");
+
+    rlimit saved{};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tight = saved;
+    tight.rlim_cur = 10;
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tight), 0);
+    const std::optional<QString> reason = file::WriteToPath(path, QByteArray(size, 'x'));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QVERIFY(reason.has_value());
+    QVERIFY(!reason->isEmpty());
+    QCOMPARE(Contents(path), "old");
+    QCOMPARE(Entries(dir), QStringList{u"raw.man"_s});
+}
+
+QTEST_GUILESS_MAIN(TestReadingFile)
+#include "tst_readingfile.moc"
