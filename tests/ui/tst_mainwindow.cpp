@@ -1,0 +1,312 @@
+// The main window: what it shows when it opens, which requests it refuses, and what a reading
+// request leaves behind.
+#include "UiDriver.h"
+#include "Windows.h"
+#include "assets/AssetPaths.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPointer>
+
+using namespace kinwise;
+using namespace kinwise::test;
+
+namespace {
+
+QStringList Entries(const QComboBox* list)
+{
+    QStringList entries;
+    for (int i = 0; i < list->count(); ++i) {
+        entries << list->itemText(i);
+    }
+    return entries;
+}
+
+QStringList Numbers(int first, int last)
+{
+    QStringList numbers;
+    for (int n = first; n <= last; ++n) {
+        numbers << QString::number(n);
+    }
+    return numbers;
+}
+
+QLabel* Label1(QWidget* main, int index)
+{
+    for (QLabel* label : main->findChildren<QLabel*>(QStringLiteral("Label1"))) {
+        if (label->property("Index").toInt() == index) {
+            return label;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void listsAndSelectionOnLoad_data();
+    void listsAndSelectionOnLoad();
+    void nameIsEmptyOnLoad();
+    void accessibleNames_data();
+    void accessibleNames();
+    void nameLabelLeadsToTheNameBox();
+    void tabOrder();
+    void captions_data();
+    void captions();
+    void requestIsChecked_data();
+    void requestIsChecked();
+    void refusedNameMovesFocusToTheNameBox();
+    void acceptedRequestBecomesTheReading_data();
+    void acceptedRequestBecomesTheReading();
+    void nothingIsClipped();
+
+private:
+    std::unique_ptr<FakePlatform> m_platform;
+};
+
+void TestMainWindow::initTestCase()
+{
+    InitAssets();
+}
+
+void TestMainWindow::init()
+{
+    m_platform = std::make_unique<FakePlatform>();
+    CurrentReading() = Reading{};
+}
+
+void TestMainWindow::cleanup()
+{
+    DeleteAllWindows();
+    m_platform.reset();
+}
+
+void TestMainWindow::listsAndSelectionOnLoad_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("selected");
+
+    QTest::newRow("month") << "cboMonth" << MonthNames << "January";
+    QTest::newRow("day") << "cboDate" << Numbers(1, 31) << "1";
+    QTest::newRow("year") << "cboYear" << Numbers(1900, 2016) << "1900";
+}
+
+void TestMainWindow::listsAndSelectionOnLoad()
+{
+    QFETCH(QString, list);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, selected);
+
+    QWidget* main = ShowMainWindow();
+    auto* box = Find<QComboBox>(main, list);
+    QVERIFY(box);
+    QCOMPARE(Entries(box), entries);
+    QCOMPARE(box->currentText(), selected);
+    QVERIFY(!box->isEditable());
+}
+
+void TestMainWindow::nameIsEmptyOnLoad()
+{
+    QWidget* main = ShowMainWindow();
+    auto* txtName = Find<QLineEdit>(main, QStringLiteral("txtName"));
+    QVERIFY(txtName);
+    QCOMPARE(txtName->text(), QString());
+}
+
+void TestMainWindow::accessibleNames_data()
+{
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<QString>("accessibleName");
+
+    QTest::newRow("name") << "txtName"
+                          << "Name";
+    QTest::newRow("month") << "cboMonth"
+                           << "Month";
+    QTest::newRow("day") << "cboDate"
+                         << "Day";
+    QTest::newRow("year") << "cboYear"
+                          << "Year";
+}
+
+void TestMainWindow::accessibleNames()
+{
+    QFETCH(QString, widget);
+    QFETCH(QString, accessibleName);
+
+    QWidget* main = ShowMainWindow();
+    auto* found = Find<QWidget>(main, widget);
+    QVERIFY(found);
+    QCOMPARE(found->accessibleName(), accessibleName);
+}
+
+void TestMainWindow::nameLabelLeadsToTheNameBox()
+{
+    QWidget* main = ShowMainWindow();
+    QLabel* label = Label1(main, 0);
+    QVERIFY(label);
+    QCOMPARE(label->buddy(), Find<QLineEdit>(main, QStringLiteral("txtName")));
+}
+
+void TestMainWindow::tabOrder()
+{
+    QWidget* main = ShowMainWindow();
+    QVERIFY(Activate(main));
+    auto* txtName = Find<QLineEdit>(main, QStringLiteral("txtName"));
+    txtName->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), txtName);
+
+    const QStringList expected{QStringLiteral("cboMonth"), QStringLiteral("cboDate"),
+                               QStringLiteral("cboYear"), QStringLiteral("cmdCalculate")};
+    QStringList reached;
+    for (int i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(reached, expected);
+}
+
+void TestMainWindow::captions_data()
+{
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<QString>("caption");
+
+    QTest::newRow("frame") << "Frame1"
+                           << "Personal Details";
+    QTest::newRow("calculate") << "cmdCalculate"
+                               << "&Get My Mayan Numerology Reading";
+    QTest::newRow("open") << "cmdOpen"
+                          << "&Open Previously Saved Reading";
+    QTest::newRow("window title") << ""
+                                  << "Kinwise v1.15";
+}
+
+void TestMainWindow::captions()
+{
+    QFETCH(QString, widget);
+    QFETCH(QString, caption);
+
+    QWidget* main = ShowMainWindow();
+    QCOMPARE(main->objectName(), MainName);
+    if (widget.isEmpty()) {
+        QCOMPARE(main->windowTitle(), caption);
+    } else if (auto* frame = Find<QGroupBox>(main, widget)) {
+        QCOMPARE(frame->title(), caption);
+    } else {
+        auto* button = Find<QPushButton>(main, widget);
+        QVERIFY(button);
+        QCOMPARE(button->text(), caption);
+    }
+}
+
+void TestMainWindow::requestIsChecked_data()
+{
+    AddRequestRows();
+}
+
+void TestMainWindow::requestIsChecked()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, month);
+    QFETCH(int, day);
+    QFETCH(int, year);
+    QFETCH(QString, message);
+
+    CurrentReading().PersonName = "earlier reading";
+    QPointer<QWidget> main = ShowMainWindow();
+    EnterRequest(main, name, month, day, year);
+    ClickCalculate(main);
+
+    if (message.isEmpty()) {
+        QVERIFY(m_platform->messages.isEmpty());
+        QCOMPARE(CountWindows(MainName), 0);
+        QCOMPARE(CountWindows(ResultName), 1);
+        QCOMPARE(m_platform->endProcessCalls, 0);
+        return;
+    }
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages[0].text, message);
+    QCOMPARE(m_platform->messages[0].icon, IconOf(message));
+    QCOMPARE(m_platform->messages[0].buttons, MessageButtons::Ok);
+    QCOMPARE(CountWindows(ResultName), 0);
+    QVERIFY(main);
+    QVERIFY(main->isVisible());
+    QCOMPARE(Find<QLineEdit>(main, QStringLiteral("txtName"))->text(), name);
+    QCOMPARE(Find<QComboBox>(main, QStringLiteral("cboMonth"))->currentText(), month);
+    QCOMPARE(Find<QComboBox>(main, QStringLiteral("cboDate"))->currentText(), QString::number(day));
+    QCOMPARE(Find<QComboBox>(main, QStringLiteral("cboYear"))->currentText(),
+             QString::number(year));
+    QCOMPARE(CurrentReading().PersonName, std::string("earlier reading"));
+    QCOMPARE(m_platform->endProcessCalls, 0);
+}
+
+void TestMainWindow::refusedNameMovesFocusToTheNameBox()
+{
+    QWidget* main = ShowMainWindow();
+    QVERIFY(Activate(main));
+    EnterRequest(main, QStringLiteral("   "), QStringLiteral("May"), 3, 1950);
+    auto* cboYear = Find<QComboBox>(main, QStringLiteral("cboYear"));
+    cboYear->setFocus();
+    QCOMPARE(QApplication::focusWidget(), cboYear);
+
+    ClickCalculate(main);
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>(main, QStringLiteral("txtName")));
+}
+
+void TestMainWindow::acceptedRequestBecomesTheReading_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("stored");
+
+    QTest::newRow("plain") << "Ada"
+                           << "July" << 15 << 1975 << "Ada";
+    QTest::newRow("blanks around, kept inside") << "  Ada  Lovelace   "
+                                                << "December" << 10 << 1915 << "Ada  Lovelace";
+    QTest::newRow("first day") << "X"
+                               << "January" << 1 << 1900 << "X";
+    QTest::newRow("last day") << "Zoe Q"
+                              << "December" << 31 << 2016 << "Zoe Q";
+    QTest::newRow("leap day") << "Leap"
+                              << "February" << 29 << 1988 << "Leap";
+}
+
+void TestMainWindow::acceptedRequestBecomesTheReading()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, month);
+    QFETCH(int, day);
+    QFETCH(int, year);
+    QFETCH(QString, stored);
+
+    QVERIFY(ShowReadingFor(typed, month, day, year));
+    const Reading& reading = CurrentReading();
+    QCOMPARE(QString::fromStdString(reading.PersonName), stored);
+    QCOMPARE(int(reading.BirthYear), year);
+    QCOMPARE(QString::fromStdString(reading.BirthMonth), month);
+    QCOMPARE(int(reading.BirthDay), day);
+    QCOMPARE(reading.DayNumber, EngineReading(month, day, year).DayNumber);
+    QCOMPARE(CountWindows(MainName), 0);
+    QCOMPARE(CountWindows(ResultName), 1);
+    QCOMPARE(m_platform->endProcessCalls, 0);
+}
+
+void TestMainWindow::nothingIsClipped()
+{
+    const QStringList clipped = ClippedTexts(ShowMainWindow());
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

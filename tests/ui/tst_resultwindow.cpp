@@ -1,0 +1,208 @@
+// The result window: the number, picture and description of the reading, and the way back.
+#include "UiDriver.h"
+#include "assets/AssetPaths.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QPointer>
+
+using namespace kinwise;
+using namespace kinwise::test;
+
+namespace {
+
+QImage Shown(const QLabel* picture)
+{
+    return picture->pixmap().toImage();
+}
+
+} // namespace
+
+class TestResultWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void showsTheReading_data();
+    void showsTheReading();
+    void backGivesAFreshMainWindow_data();
+    void backGivesAFreshMainWindow();
+    void manySwapsKeepOneWindow();
+    void secondReadingShowsItsOwnNumber();
+    void nothingIsClipped_data();
+    void nothingIsClipped();
+
+private:
+    std::unique_ptr<FakePlatform> m_platform;
+};
+
+void TestResultWindow::initTestCase()
+{
+    InitAssets();
+}
+
+void TestResultWindow::init()
+{
+    m_platform = std::make_unique<FakePlatform>();
+    CurrentReading() = Reading{};
+}
+
+void TestResultWindow::cleanup()
+{
+    DeleteAllWindows();
+    m_platform.reset();
+}
+
+void TestResultWindow::showsTheReading_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("descriptionStart");
+
+    QTest::newRow("15 July 1975") << QDate(1975, 7, 15) << "6"
+                                  << "Imbalance is the keyword";
+    const QDate one = FirstDateWithNumber(1);
+    const QDate thirteen = FirstDateWithNumber(13);
+    QVERIFY(one.isValid() && thirteen.isValid());
+    QTest::newRow("number 1") << one << "1"
+                              << "";
+    QTest::newRow("number 13") << thirteen << "13"
+                               << "";
+    QTest::newRow("first day") << QDate(1900, 1, 1) << ""
+                               << "";
+    QTest::newRow("leap day") << QDate(2000, 2, 29) << ""
+                              << "";
+    QTest::newRow("last day") << QDate(2016, 12, 31) << ""
+                              << "";
+}
+
+void TestResultWindow::showsTheReading()
+{
+    QFETCH(QDate, date);
+    QFETCH(QString, caption);
+    QFETCH(QString, descriptionStart);
+
+    const QString month = MonthNames[date.month() - 1];
+    const Reading expected = EngineReading(month, date.day(), date.year());
+    QWidget* result = ShowReadingFor(QStringLiteral("Ada"), month, date.day(), date.year());
+    QVERIFY(result);
+
+    auto* number = Find<QLabel>(result, QStringLiteral("lblMayanDayNumber"));
+    auto* description = Find<QLabel>(result, QStringLiteral("lblMayanNoDesc"));
+    auto* picture = Find<QLabel>(result, QStringLiteral("picGalacticTone"));
+    QVERIFY(number && description && picture);
+
+    if (!caption.isEmpty()) {
+        QCOMPARE(number->text(), caption);
+        QCOMPARE(QString::number(expected.DayNumber), caption);
+    }
+    QCOMPARE(number->text().toInt(), int(expected.DayNumber));
+    QCOMPARE(description->text(), QString::fromStdString(expected.NumberDescription));
+    QVERIFY2(description->text().startsWith(descriptionStart), qPrintable(description->text()));
+
+    const QImage shown = Shown(picture);
+    QVERIFY(!shown.isNull());
+    const QImage tone = QImage(TonePicturePath(expected.DayNumber)).convertToFormat(shown.format());
+    QVERIFY(!tone.isNull());
+    QCOMPARE(shown, tone);
+}
+
+void TestResultWindow::backGivesAFreshMainWindow_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::newRow("button") << "cmdBack";
+    QTest::newRow("menu") << "mnuBack";
+}
+
+void TestResultWindow::backGivesAFreshMainWindow()
+{
+    QFETCH(QString, way);
+
+    QWidget* result = ShowReadingFor(QStringLiteral("Ada"), QStringLiteral("July"), 15, 1975);
+    QVERIFY(result);
+    if (auto* button = Find<QPushButton>(result, way)) {
+        QTest::mouseClick(button, Qt::LeftButton);
+    } else {
+        auto* action = result->findChild<QAction*>(way);
+        QVERIFY(action);
+        action->trigger();
+    }
+
+    QCOMPARE(CountWindows(ResultName), 0);
+    QCOMPARE(CountWindows(MainName), 1);
+    QWidget* main = FindWindow(MainName);
+    QVERIFY(main->isVisible());
+    QCOMPARE(Find<QLineEdit>(main, QStringLiteral("txtName"))->text(), QString());
+    QCOMPARE(Find<QComboBox>(main, QStringLiteral("cboMonth"))->currentText(), "January");
+    QCOMPARE(Find<QComboBox>(main, QStringLiteral("cboDate"))->currentText(), "1");
+    QCOMPARE(Find<QComboBox>(main, QStringLiteral("cboYear"))->currentText(), "1900");
+    QCOMPARE(m_platform->endProcessCalls, 0);
+}
+
+void TestResultWindow::manySwapsKeepOneWindow()
+{
+    QWidget* main = ShowMainWindow();
+    for (int round = 0; round < 25; ++round) {
+        EnterRequest(main, QStringLiteral("Ada"), MonthNames[round % 12], round + 1, 1950 + round);
+        ClickCalculate(main);
+        QCOMPARE(CountWindows(MainName), 0);
+        QCOMPARE(CountWindows(ResultName), 1);
+        QCOMPARE(OpenWindows().size(), 1);
+
+        QWidget* result = FindWindow(ResultName);
+        QTest::mouseClick(Find<QPushButton>(result, QStringLiteral("cmdBack")), Qt::LeftButton);
+        QCOMPARE(CountWindows(ResultName), 0);
+        QCOMPARE(CountWindows(MainName), 1);
+        QCOMPARE(OpenWindows().size(), 1);
+        main = FindWindow(MainName);
+    }
+    QCOMPARE(m_platform->endProcessCalls, 0);
+}
+
+void TestResultWindow::secondReadingShowsItsOwnNumber()
+{
+    const Reading first = EngineReading(QStringLiteral("July"), 15, 1975);
+    const Reading second = EngineReading(QStringLiteral("July"), 16, 1975);
+    QVERIFY(first.DayNumber != second.DayNumber);
+
+    QWidget* result = ShowReadingFor(QStringLiteral("Ada"), QStringLiteral("July"), 15, 1975);
+    QVERIFY(result);
+    QTest::mouseClick(Find<QPushButton>(result, QStringLiteral("cmdBack")), Qt::LeftButton);
+    QWidget* main = FindWindow(MainName);
+    QVERIFY(main);
+    EnterRequest(main, QStringLiteral("Bea"), QStringLiteral("July"), 16, 1975);
+    ClickCalculate(main);
+
+    result = FindWindow(ResultName);
+    QVERIFY(result);
+    QCOMPARE(Find<QLabel>(result, QStringLiteral("lblMayanDayNumber"))->text(),
+             QString::number(second.DayNumber));
+    QCOMPARE(Find<QLabel>(result, QStringLiteral("lblMayanNoDesc"))->text(),
+             QString::fromStdString(second.NumberDescription));
+    QCOMPARE(CurrentReading().PersonName, std::string("Bea"));
+}
+
+void TestResultWindow::nothingIsClipped_data()
+{
+    QTest::addColumn<QDate>("date");
+    for (int number = 1; number <= 13; ++number) {
+        QTest::addRow("number %d", number) << FirstDateWithNumber(number);
+    }
+}
+
+void TestResultWindow::nothingIsClipped()
+{
+    QFETCH(QDate, date);
+    QWidget* result = ShowReadingFor(QStringLiteral("Ada"), MonthNames[date.month() - 1],
+                                     date.day(), date.year());
+    QVERIFY(result);
+    const QStringList clipped = ClippedTexts(result);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
+}
+
+QTEST_MAIN(TestResultWindow)
+#include "tst_resultwindow.moc"
