@@ -1,0 +1,261 @@
+#include "StartApplication.h"
+#include "UpdateReminder.h"
+#include "WindowDriver.h"
+#include "assets/AssetPaths.h"
+#include "modHelp.h"
+
+#include <QTest>
+
+using namespace kinwise;
+using namespace kinwise::test;
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(kinwise::MessageAnswer)
+
+namespace {
+
+const QString Section = u"Settings"_s;
+// "Duration" with every character moved up by ten.
+const QString Key = u"N\x7f|k~syx"_s;
+const QString StoreKey = Section + u'/' + Key;
+const QString Question =
+    u"There maybe an update to this software available\rDo you want to check for an update?"_s;
+const QString DownloadPage =
+    u"https://www.kinwise.example/kinwise/ssd.php?page=download-web-page"_s;
+
+QString Scrambled(const QString& plain)
+{
+    return modHelp::ScrambleText(plain);
+}
+
+QString Iso(const QDate& date)
+{
+    return date.toString(u"yyyy-MM-dd"_s);
+}
+
+// Notes whether the main window existed when each question was asked.
+struct RecordingSession : Session
+{
+    QList<bool> mainWindowAtQuestion;
+
+    MessageAnswer showMessage(QWidget* parent, const QString& text, MessageIcon icon,
+                              MessageButtons buttons) override
+    {
+        mainWindowAtQuestion.append(FindWindow(u"frmMain"_s) != nullptr);
+        return Session::showMessage(parent, text, icon, buttons);
+    }
+};
+
+// No key or value of the store shows the name or a date in the clear.
+void VerifyNothingPlain(const FakePlatform& fake, const QStringList& dates)
+{
+    for (auto it = fake.settings.cbegin(); it != fake.settings.cend(); ++it) {
+        QVERIFY2(!it.key().contains(u"Duration"_s, Qt::CaseInsensitive), qPrintable(it.key()));
+        for (const QString& date : dates) {
+            QVERIFY2(!it.key().contains(date), qPrintable(it.key()));
+            QVERIFY2(!it.value().contains(date), qPrintable(it.value()));
+        }
+    }
+}
+
+} // namespace
+
+class TestReminder : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void key();
+    void storedDateReadsBack_data();
+    void storedDateReadsBack();
+    void reminder_data();
+    void reminder();
+    void unwritableStore_data();
+    void unwritableStore();
+    void questionBeforeMainWindow_data();
+    void questionBeforeMainWindow();
+};
+
+void TestReminder::initTestCase()
+{
+    InitAssets();
+}
+
+void TestReminder::key()
+{
+    QCOMPARE(modHelp::ReminderKey(), Key);
+}
+
+void TestReminder::storedDateReadsBack_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QDate>("date"); // invalid: no date
+
+    for (const QDate& date : {QDate(2026, 12, 8), QDate(2000, 2, 29), QDate(1999, 12, 31)})
+        QTest::newRow(qPrintable(Iso(date))) << Scrambled(Iso(date)) << date;
+    QTest::newRow("empty") << QString() << QDate();
+    QTest::newRow("garbage") << u"garbage"_s << QDate();
+    QTest::newRow("month 13") << Scrambled(u"2026-13-45"_s) << QDate();
+    QTest::newRow("30 February") << Scrambled(u"2024-02-30"_s) << QDate();
+    QTest::newRow("plain date") << u"2026-12-08"_s << QDate();
+    QTest::newRow("local format") << Scrambled(u"08/12/2026"_s) << QDate();
+}
+
+void TestReminder::storedDateReadsBack()
+{
+    QFETCH(QString, stored);
+    QFETCH(QDate, date);
+    const std::optional<QDate> read = modHelp::ReadReminderDate(stored);
+    QCOMPARE(read.has_value(), date.isValid());
+    if (read)
+        QCOMPARE(*read, date);
+    if (date.isValid())
+        QCOMPARE(modHelp::ReminderValueFor(date), stored);
+}
+
+void TestReminder::reminder_data()
+{
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<bool>("hasStored");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<MessageAnswer>("answer");
+    QTest::addColumn<bool>("asks");
+    QTest::addColumn<bool>("becomesToday");
+
+    const QDate today(2026, 12, 8);
+    const auto daysFromToday = [&](int days) { return Scrambled(Iso(today.addDays(days))); };
+    const MessageAnswer yes = MessageAnswer::Yes;
+    const MessageAnswer no = MessageAnswer::No;
+
+    QTest::newRow("first run") << today << false << QString() << yes << false << true;
+    QTest::newRow("same day") << today << true << daysFromToday(0) << yes << false << false;
+    QTest::newRow("14 days before") << today << true << daysFromToday(-14) << yes << false << false;
+    QTest::newRow("14 days after") << today << true << daysFromToday(14) << yes << false << false;
+    QTest::newRow("15 days before, yes")
+        << today << true << daysFromToday(-15) << yes << true << true;
+    QTest::newRow("15 days before, no")
+        << today << true << daysFromToday(-15) << no << true << true;
+    QTest::newRow("15 days after, yes")
+        << today << true << daysFromToday(15) << yes << true << true;
+    QTest::newRow("15 days after, no") << today << true << daysFromToday(15) << no << true << true;
+    QTest::newRow("20 days before, yes")
+        << today << true << daysFromToday(-20) << yes << true << true;
+    QTest::newRow("20 days before, no")
+        << today << true << daysFromToday(-20) << no << true << true;
+    QTest::newRow("years before") << today << true << Scrambled(u"1999-01-01"_s) << no << true
+                                  << true;
+    QTest::newRow("15 days across new year")
+        << QDate(2027, 1, 5) << true << Scrambled(u"2026-12-21"_s) << yes << true << true;
+    QTest::newRow("14 days across new year")
+        << QDate(2027, 1, 4) << true << Scrambled(u"2026-12-21"_s) << yes << false << false;
+    QTest::newRow("15 days across leap day")
+        << QDate(2024, 3, 15) << true << Scrambled(u"2024-02-29"_s) << yes << true << true;
+    QTest::newRow("garbage") << today << true << u"garbage"_s << yes << false << true;
+    QTest::newRow("empty value") << today << true << QString() << yes << false << true;
+    QTest::newRow("month 13") << today << true << Scrambled(u"2026-13-45"_s) << yes << false
+                              << true;
+    QTest::newRow("old date in the clear")
+        << today << true << Iso(today.addDays(-20)) << yes << false << true;
+}
+
+void TestReminder::reminder()
+{
+    QFETCH(QDate, today);
+    QFETCH(bool, hasStored);
+    QFETCH(QString, stored);
+    QFETCH(MessageAnswer, answer);
+    QFETCH(bool, asks);
+    QFETCH(bool, becomesToday);
+
+    Session fake;
+    fake.todayValue = today;
+    if (hasStored)
+        fake.settings.insert(StoreKey, stored);
+    fake.messageAnswers.enqueue(answer);
+
+    modHelp::UpdateReminder();
+
+    if (asks) {
+        QCOMPARE(fake.messages.size(), 1);
+        QCOMPARE(fake.messages.first().text, Question);
+        QCOMPARE(fake.messages.first().icon, MessageIcon::Information);
+        QCOMPARE(fake.messages.first().buttons, MessageButtons::YesNo);
+        QCOMPARE(fake.openedUrls,
+                 answer == MessageAnswer::Yes ? QStringList{DownloadPage} : QStringList{});
+    } else {
+        QVERIFY(fake.messages.isEmpty());
+        QVERIFY(fake.openedUrls.isEmpty());
+    }
+
+    QCOMPARE(fake.settings.keys(), QStringList{StoreKey});
+    const QString value = fake.settings.value(StoreKey);
+    if (becomesToday) {
+        QCOMPARE(value, modHelp::ReminderValueFor(today));
+        QCOMPARE(modHelp::UnscrambleText(value), Iso(today));
+    } else {
+        QCOMPARE(value, stored);
+    }
+    VerifyNothingPlain(fake, {Iso(today)});
+    if (asks || !becomesToday)
+        VerifyNothingPlain(fake, {modHelp::UnscrambleText(stored)});
+}
+
+void TestReminder::unwritableStore_data()
+{
+    QTest::addColumn<bool>("hasStored");
+    QTest::addColumn<int>("daysAgo");
+    QTest::newRow("first run") << false << 0;
+    QTest::newRow("due") << true << 20;
+}
+
+void TestReminder::unwritableStore()
+{
+    QFETCH(bool, hasStored);
+    QFETCH(int, daysAgo);
+    Session fake;
+    fake.settingsWritable = false;
+    const QString stored = Scrambled(Iso(fake.todayValue.addDays(-daysAgo)));
+    if (hasStored)
+        fake.settings.insert(StoreKey, stored);
+    fake.messageAnswers.enqueue(MessageAnswer::Yes);
+
+    modHelp::UpdateReminder();
+
+    QCOMPARE(fake.messages.size(), hasStored ? 1 : 0);
+    QCOMPARE(fake.openedUrls.size(), hasStored ? 1 : 0);
+    QCOMPARE(fake.settings.size(), hasStored ? 1 : 0);
+    if (hasStored)
+        QCOMPARE(fake.settings.value(StoreKey), stored);
+}
+
+void TestReminder::questionBeforeMainWindow_data()
+{
+    QTest::addColumn<MessageAnswer>("answer");
+    QTest::newRow("yes") << MessageAnswer::Yes;
+    QTest::newRow("no") << MessageAnswer::No;
+}
+
+void TestReminder::questionBeforeMainWindow()
+{
+    QFETCH(MessageAnswer, answer);
+    RecordingSession fake;
+    fake.settings.insert(StoreKey, Scrambled(Iso(fake.todayValue.addDays(-20))));
+    fake.messageAnswers.enqueue(answer);
+
+    QVERIFY(StartApplication());
+
+    QVERIFY(!fake.messages.isEmpty());
+    QCOMPARE(fake.messages.first().text, Question);
+    QCOMPARE(fake.mainWindowAtQuestion.first(), false);
+    QWidget* main = FindWindow(u"frmMain"_s);
+    QVERIFY(main);
+    QVERIFY(main->isVisible());
+    QCOMPARE(fake.openedUrls,
+             answer == MessageAnswer::Yes ? QStringList{DownloadPage} : QStringList{});
+    QCOMPARE(fake.settings.value(StoreKey), modHelp::ReminderValueFor(fake.todayValue));
+    QCOMPARE(fake.endProcessCalls, 0);
+}
+
+QTEST_MAIN(TestReminder)
+#include "tst_reminder.moc"
