@@ -90,7 +90,8 @@ AboutWindow::AboutWindow()
 void ShowAboutWindow()
 {
     auto* about = new AboutWindow;
-    about->open();
+    // Not open(): that makes it modal to its parent only, and it has none.
+    about->show();
 }
 
 } // namespace kinwise

@@ -1,0 +1,493 @@
+// The menu bars and links of the main and result windows, ending the program from either, and
+// the About window.
+#include "AboutWindow.h"
+#include "BrandPanel.h"
+#include "LinkLabel.h"
+#include "UiDriver.h"
+#include "assets/AssetPaths.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+
+using namespace kinwise;
+using namespace kinwise::test;
+
+namespace {
+
+QWidget* OpenWindow(const QString& which)
+{
+    if (which == QStringLiteral("main")) {
+        return ShowMainWindow();
+    }
+    return ShowReadingFor(QStringLiteral("Ada"), QStringLiteral("July"), 15, 1975);
+}
+
+// "name=caption" per entry, "name=-" for a separator.
+QStringList Entries(const QList<QAction*>& actions)
+{
+    QStringList entries;
+    for (const QAction* action : actions) {
+        entries << action->objectName() + QLatin1Char('=') +
+                       (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    return entries;
+}
+
+// A brand label is only clickable in front of its panel.
+LinkLabel* FrontLink(QWidget* window, const QString& name)
+{
+    auto* label = Find<LinkLabel>(window, name);
+    if (auto* panel = qobject_cast<BrandPanel*>(label ? label->parentWidget() : nullptr)) {
+        if (label == panel->lblCobrand) {
+            panel->bringCobrandToFront();
+        } else {
+            panel->bringFullBrandToFront();
+        }
+    }
+    return label;
+}
+
+void AddWindowRows(const char* what)
+{
+    QTest::addRow("%s in main", what) << "main";
+    QTest::addRow("%s in result", what) << "result";
+}
+
+} // namespace
+
+class TestMenus : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void menuBarStructure_data();
+    void menuBarStructure();
+    void noShortcutsAndOnlyMakeMoneyDisabled_data();
+    void noShortcutsAndOnlyMakeMoneyDisabled();
+    void itemsAndLinksOpenTheirPage_data();
+    void itemsAndLinksOpenTheirPage();
+    void focusedLinksAnswerTheKeyboard_data();
+    void focusedLinksAnswerTheKeyboard();
+    void otherButtonsOpenNothing_data();
+    void otherButtonsOpenNothing();
+    void mayanItemChecksLikeTheButton_data();
+    void mayanItemChecksLikeTheButton();
+    void closingEndsTheProgram_data();
+    void closingEndsTheProgram();
+
+    void aboutWindowContents_data();
+    void aboutWindowContents();
+    void aboutBlocksTheWindowBehind();
+    void aboutLinksOpenTheirPage_data();
+    void aboutLinksOpenTheirPage();
+    void okClosesOnlyAbout_data();
+    void okClosesOnlyAbout();
+    void aboutIsFreshEachTime();
+
+private:
+    std::unique_ptr<FakePlatform> m_platform;
+};
+
+void TestMenus::initTestCase()
+{
+    InitAssets();
+}
+
+void TestMenus::init()
+{
+    m_platform = std::make_unique<FakePlatform>();
+    CurrentReading() = Reading{};
+}
+
+void TestMenus::cleanup()
+{
+    DeleteAllWindows();
+    m_platform.reset();
+}
+
+void TestMenus::menuBarStructure_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("file");
+    QTest::addColumn<QStringList>("help");
+
+    const auto help = [](const char* first, const char* second) {
+        return QStringList{
+            "mnuOnline=&Online Help",           "mnuVisit=&Visit Us Online",
+            QString::fromLatin1(first) + "=-",  "mnuUpdate=Check for Software &Update",
+            QString::fromLatin1(second) + "=-", "mnuAbout=&About Software"};
+    };
+    QTest::newRow("main") << "main"
+                          << QStringList{"mnuMayan=Get My &Mayan Astrology Sign", "mnuSep3=-",
+                                         "mnuExit=E&xit"}
+                          << help("mnuSep1", "mnuSep2");
+    QTest::newRow("result") << "result"
+                            << QStringList{"mnuBack=&Back", "mnuSep1=-", "mnuExit=E&xit"}
+                            << help("mnuSep2", "mnuSep3");
+}
+
+void TestMenus::menuBarStructure()
+{
+    QFETCH(QString, window);
+    QFETCH(QStringList, file);
+    QFETCH(QStringList, help);
+
+    QWidget* shown = OpenWindow(window);
+    QVERIFY(shown);
+    auto* bar = Find<QMenuBar>(shown, QString());
+    QVERIFY(bar);
+    QCOMPARE(Entries(bar->actions()),
+             (QStringList{"mnuFile=&File", "mnuHelp=&Help", "mnuDonate=&Donate",
+                          "mnuMakeMoney=Make Money &Online"}));
+    QVERIFY(bar->actions()[0]->menu() && bar->actions()[1]->menu());
+    QVERIFY(!bar->actions()[2]->menu() && !bar->actions()[3]->menu());
+    QCOMPARE(Entries(bar->actions()[0]->menu()->actions()), file);
+    QCOMPARE(Entries(bar->actions()[1]->menu()->actions()), help);
+}
+
+void TestMenus::noShortcutsAndOnlyMakeMoneyDisabled_data()
+{
+    QTest::addColumn<QString>("window");
+    AddWindowRows("actions");
+}
+
+void TestMenus::noShortcutsAndOnlyMakeMoneyDisabled()
+{
+    QFETCH(QString, window);
+
+    QWidget* shown = OpenWindow(window);
+    QVERIFY(shown);
+    const QList<QAction*> actions = shown->findChildren<QAction*>();
+    QVERIFY(actions.size() >= 12);
+    for (const QAction* action : actions) {
+        QVERIFY2(action->shortcuts().isEmpty(), qPrintable(action->objectName()));
+        QCOMPARE(action->isEnabled(), action->objectName() != QStringLiteral("mnuMakeMoney"));
+    }
+    QVERIFY(shown->findChild<QAction*>(QStringLiteral("mnuMakeMoney")));
+}
+
+void TestMenus::itemsAndLinksOpenTheirPage_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("page");
+
+    for (const char* window : {"main", "result"}) {
+        QTest::addRow("%s mnuOnline", window) << window << "mnuOnline"
+                                              << "help-web-page";
+        QTest::addRow("%s mnuVisit", window) << window << "mnuVisit"
+                                             << "home-page";
+        QTest::addRow("%s mnuUpdate", window) << window << "mnuUpdate"
+                                              << "download-web-page";
+        QTest::addRow("%s mnuDonate", window) << window << "mnuDonate"
+                                              << "donate";
+        QTest::addRow("%s Label14", window) << window << "Label14"
+                                            << "home-page";
+        QTest::addRow("%s lblCobrand", window) << window << "lblCobrand"
+                                               << "co-brand";
+        QTest::addRow("%s lblFullBrand", window) << window << "lblFullBrand"
+                                                 << "fully-branded";
+    }
+}
+
+void TestMenus::itemsAndLinksOpenTheirPage()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, item);
+    QFETCH(QString, page);
+
+    QWidget* shown = OpenWindow(window);
+    QVERIFY(shown);
+    if (auto* action = shown->findChild<QAction*>(item)) {
+        action->trigger();
+    } else {
+        LinkLabel* label = FrontLink(shown, item);
+        QVERIFY(label);
+        QVERIFY(label->isVisible());
+        QTest::mouseClick(label, Qt::LeftButton);
+    }
+    QCOMPARE(m_platform->openedUrls, QStringList{PageBase + page});
+    QVERIFY(m_platform->messages.isEmpty());
+    QCOMPARE(OpenWindows(), QList<QWidget*>{shown});
+}
+
+void TestMenus::focusedLinksAnswerTheKeyboard_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("page");
+
+    QTest::newRow("main Label14 Return") << "main"
+                                         << "Label14" << int(Qt::Key_Return) << "home-page";
+    QTest::newRow("main Label14 Space") << "main"
+                                        << "Label14" << int(Qt::Key_Space) << "home-page";
+    QTest::newRow("main lblCobrand Return") << "main"
+                                            << "lblCobrand" << int(Qt::Key_Return) << "co-brand";
+    QTest::newRow("main lblFullBrand Space")
+        << "main"
+        << "lblFullBrand" << int(Qt::Key_Space) << "fully-branded";
+    QTest::newRow("result Label14 Space") << "result"
+                                          << "Label14" << int(Qt::Key_Space) << "home-page";
+    QTest::newRow("result lblCobrand Space") << "result"
+                                             << "lblCobrand" << int(Qt::Key_Space) << "co-brand";
+    QTest::newRow("result lblFullBrand Return")
+        << "result"
+        << "lblFullBrand" << int(Qt::Key_Return) << "fully-branded";
+    QTest::newRow("main Label14 letter") << "main"
+                                         << "Label14" << int(Qt::Key_A) << "";
+    QTest::newRow("result lblFullBrand Escape") << "result"
+                                                << "lblFullBrand" << int(Qt::Key_Escape) << "";
+}
+
+void TestMenus::focusedLinksAnswerTheKeyboard()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, label);
+    QFETCH(int, key);
+    QFETCH(QString, page);
+
+    QWidget* shown = OpenWindow(window);
+    QVERIFY(shown);
+    QVERIFY(Activate(shown));
+    LinkLabel* link = FrontLink(shown, label);
+    QVERIFY(link);
+    link->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), link);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QCOMPARE(m_platform->openedUrls, page.isEmpty() ? QStringList() : QStringList{PageBase + page});
+}
+
+void TestMenus::otherButtonsOpenNothing_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<int>("button");
+
+    for (const char* window : {"main", "result"}) {
+        for (const char* label : {"Label14", "lblCobrand", "lblFullBrand"}) {
+            QTest::addRow("%s %s right", window, label) << window << label << int(Qt::RightButton);
+            QTest::addRow("%s %s middle", window, label)
+                << window << label << int(Qt::MiddleButton);
+        }
+    }
+}
+
+void TestMenus::otherButtonsOpenNothing()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, label);
+    QFETCH(int, button);
+
+    QWidget* shown = OpenWindow(window);
+    QVERIFY(shown);
+    LinkLabel* link = FrontLink(shown, label);
+    QVERIFY(link);
+    QTest::mouseClick(link, Qt::MouseButton(button));
+    QCOMPARE(m_platform->openedUrls, QStringList());
+}
+
+void TestMenus::mayanItemChecksLikeTheButton_data()
+{
+    AddRequestRows();
+}
+
+void TestMenus::mayanItemChecksLikeTheButton()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, month);
+    QFETCH(int, day);
+    QFETCH(int, year);
+    QFETCH(QString, message);
+
+    QPointer<QWidget> main = ShowMainWindow();
+    EnterRequest(main, name, month, day, year);
+    auto* item = main->findChild<QAction*>(QStringLiteral("mnuMayan"));
+    QVERIFY(item);
+    item->trigger();
+
+    if (message.isEmpty()) {
+        QVERIFY(m_platform->messages.isEmpty());
+        QCOMPARE(CountWindows(MainName), 0);
+        QCOMPARE(CountWindows(ResultName), 1);
+        QCOMPARE(CurrentReading().DayNumber, EngineReading(month, day, year).DayNumber);
+        return;
+    }
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages[0].text, message);
+    QCOMPARE(m_platform->messages[0].icon, IconOf(message));
+    QCOMPARE(CountWindows(ResultName), 0);
+    QVERIFY(main && main->isVisible());
+    QCOMPARE(Find<QLineEdit>(main, QStringLiteral("txtName"))->text(), name);
+}
+
+void TestMenus::closingEndsTheProgram_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<bool>("withAbout");
+
+    for (const char* window : {"main", "result"}) {
+        QTest::addRow("%s closed", window) << window << "close" << false;
+        QTest::addRow("%s exit", window) << window << "mnuExit" << false;
+        QTest::addRow("%s closed with About open", window) << window << "close" << true;
+    }
+}
+
+void TestMenus::closingEndsTheProgram()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, way);
+    QFETCH(bool, withAbout);
+
+    QWidget* shown = OpenWindow(window);
+    QVERIFY(shown);
+    if (withAbout) {
+        shown->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+        QCOMPARE(CountWindows(AboutName), 1);
+    }
+    QCOMPARE(m_platform->endProcessCalls, 0);
+    if (way == QStringLiteral("close")) {
+        shown->close();
+    } else {
+        shown->findChild<QAction*>(way)->trigger();
+    }
+    QCOMPARE(m_platform->endProcessCalls, 1);
+    QCOMPARE(OpenWindows(), QList<QWidget*>());
+}
+
+void TestMenus::aboutWindowContents_data()
+{
+    QTest::addColumn<QString>("window");
+    AddWindowRows("About");
+}
+
+void TestMenus::aboutWindowContents()
+{
+    QFETCH(QString, window);
+
+    QWidget* opener = OpenWindow(window);
+    QVERIFY(opener);
+    opener->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+
+    QCOMPARE(CountWindows(AboutName), 1);
+    auto* about = FindWindow<QDialog>(AboutName);
+    QVERIFY(about);
+    QVERIFY(about->isVisible());
+    QVERIFY(about->isModal());
+    QCOMPARE(about->parentWidget(), nullptr);
+    QCOMPARE(QApplication::activeModalWidget(), about);
+
+    auto* icon = Find<QLabel>(about, QStringLiteral("picIcon"));
+    QVERIFY(icon);
+    QVERIFY(!icon->pixmap().isNull());
+    QCOMPARE(Find<QLabel>(about, QStringLiteral("Label2"))->text(), "Kinwise v1.15");
+    const QString text = Find<QLabel>(about, QStringLiteral("Label1"))->text();
+    QVERIFY2(text.startsWith("Kinwise generates your Day Number based on your date of birth. "
+                             "This is based on Mayan principles."),
+             qPrintable(text));
+    QCOMPARE(Find<QLabel>(about, QStringLiteral("lblCoBrand"))->text(),
+             "Click here for more details.");
+    QVERIFY(opener->isVisible());
+    QCOMPARE(m_platform->endProcessCalls, 0);
+}
+
+void TestMenus::aboutBlocksTheWindowBehind()
+{
+    QWidget* main = ShowMainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+    auto* link = Find<QLabel>(main, QStringLiteral("Label14"));
+    const QPoint onLink = link->mapTo(main, link->rect().center());
+
+    // The same click through the window system, once free and once behind About.
+    QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {}, onLink);
+    QCOMPARE(m_platform->openedUrls, QStringList{PageBase + "home-page"});
+
+    main->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+    QVERIFY(FindWindow(AboutName));
+    QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {}, onLink);
+    QCOMPARE(m_platform->openedUrls, QStringList{PageBase + "home-page"});
+}
+
+void TestMenus::aboutLinksOpenTheirPage_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("page");
+
+    for (const char* window : {"main", "result"}) {
+        QTest::addRow("%s lblHomePage", window) << window << "lblHomePage"
+                                                << "home-page";
+        QTest::addRow("%s lblCoBrand", window) << window << "lblCoBrand"
+                                               << "fully-branded";
+    }
+}
+
+void TestMenus::aboutLinksOpenTheirPage()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, label);
+    QFETCH(QString, page);
+
+    QWidget* opener = OpenWindow(window);
+    QVERIFY(opener);
+    opener->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+    auto* link = Find<LinkLabel>(FindWindow(AboutName), label);
+    QVERIFY(link);
+    QTest::mouseClick(link, Qt::LeftButton);
+    QCOMPARE(m_platform->openedUrls, QStringList{PageBase + page});
+}
+
+void TestMenus::okClosesOnlyAbout_data()
+{
+    QTest::addColumn<QString>("window");
+    AddWindowRows("OK");
+}
+
+void TestMenus::okClosesOnlyAbout()
+{
+    QFETCH(QString, window);
+
+    QWidget* opener = OpenWindow(window);
+    QVERIFY(opener);
+    opener->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+    QPointer<QWidget> about = FindWindow(AboutName);
+    QVERIFY(about);
+    QTest::mouseClick(Find<QPushButton>(about, QStringLiteral("cmdOK")), Qt::LeftButton);
+
+    ProcessDeletes();
+    QVERIFY(!about);
+    QCOMPARE(OpenWindows(), QList<QWidget*>{opener});
+    QVERIFY(opener->isVisible());
+    QCOMPARE(m_platform->endProcessCalls, 0);
+}
+
+void TestMenus::aboutIsFreshEachTime()
+{
+    QWidget* main = ShowMainWindow();
+    QAction* item = main->findChild<QAction*>(QStringLiteral("mnuAbout"));
+    item->trigger();
+    QPointer<QWidget> first = FindWindow(AboutName);
+    QVERIFY(first);
+    QTest::mouseClick(Find<QPushButton>(first, QStringLiteral("cmdOK")), Qt::LeftButton);
+    ProcessDeletes();
+    QVERIFY(!first);
+
+    item->trigger();
+    QCOMPARE(CountWindows(AboutName), 1);
+    QWidget* second = FindWindow(AboutName);
+    QVERIFY(second->isVisible());
+    QVERIFY(second->isModal());
+    QCOMPARE(m_platform->endProcessCalls, 0);
+}
+
+QTEST_MAIN(TestMenus)
+#include "tst_menus.moc"
