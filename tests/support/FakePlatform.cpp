@@ -1,6 +1,7 @@
 #include "FakePlatform.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QTextDocument>
 #include <QWidget>
 
@@ -64,10 +65,15 @@ float FakePlatform::randomUnit()
 
 void DestroyAllWindows()
 {
+    // Deleting a window also deletes the dialogs it owns, so hold them by guarded pointers.
+    QList<QPointer<QWidget>> windows;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->windowType() == Qt::Window || window->windowType() == Qt::Dialog) {
-            delete window;
+            windows.append(window);
         }
+    }
+    for (const QPointer<QWidget>& window : windows) {
+        delete window.data();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
