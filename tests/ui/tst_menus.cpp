@@ -85,6 +85,7 @@ private slots:
     void aboutWindowContents_data();
     void aboutWindowContents();
     void aboutBlocksTheWindowBehind();
+    void aboutNothingIsClipped();
     void aboutLinksOpenTheirPage_data();
     void aboutLinksOpenTheirPage();
     void okClosesOnlyAbout_data();
@@ -415,6 +416,16 @@ void TestMenus::aboutBlocksTheWindowBehind()
     QVERIFY(FindWindow(AboutName));
     QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {}, onLink);
     QCOMPARE(m_platform->openedUrls, QStringList{PageBase + "home-page"});
+}
+
+void TestMenus::aboutNothingIsClipped()
+{
+    ShowMainWindow()->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+    QWidget* about = FindWindow(AboutName);
+    QVERIFY(about);
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    const QStringList clipped = ClippedTexts(about);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
 }
 
 void TestMenus::aboutLinksOpenTheirPage_data()
