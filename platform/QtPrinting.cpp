@@ -2,6 +2,7 @@
 #include "QtPlatform.h"
 
 #include <QCoreApplication>
+#include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextDocument>
@@ -10,11 +11,17 @@ namespace kinwise {
 
 std::optional<QString> QtPlatform::printDocument(const QTextDocument& document)
 {
-    if (QPrinterInfo::defaultPrinter().isNull()) {
+    const QPrinterInfo target = QPrinterInfo::defaultPrinter();
+    if (target.isNull()) {
         return QCoreApplication::translate("Kinwise", "No default printer is set up.");
     }
-    QPrinter printer(QPrinter::HighResolution);
+    QPrinter printer(target, QPrinter::HighResolution);
     printer.setDocName(QCoreApplication::translate("Kinwise", "Mayan numerology reading"));
+    // QPrinter starts on A4 whatever paper the printer holds, and no dialog is there to correct it.
+    const QPageSize paper = target.defaultPageSize();
+    if (paper.isValid()) {
+        printer.setPageSize(paper);
+    }
     if (!printer.isValid()) {
         return QCoreApplication::translate("Kinwise", "The default printer cannot be used.");
     }

@@ -1,0 +1,301 @@
+#include "QtPlatform.h"
+#include "ReportDocument.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QPageSize>
+#include <QPrinterInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+
+using namespace kinwise::test;
+
+namespace {
+
+const QString QueueName = QStringLiteral("KinwisePDF");
+constexpr int RenderDpi = 150;
+
+struct PdfWord
+{
+    QString text;
+    QRectF box; // in points from the page's top left corner
+};
+
+// The words of the first page with their boxes, from pdftotext's XHTML output.
+QList<PdfWord> ParseWords(const QByteArray& xhtml)
+{
+    static const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
+                       "yMax=\"([0-9.]+)\">([^<]*)</word>"));
+    QList<PdfWord> words;
+    auto it = word.globalMatch(QString::fromUtf8(xhtml));
+    while (it.hasNext()) {
+        const auto match = it.next();
+        QString text = match.captured(5);
+        text.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+            .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+            .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+            .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        // Like the flowing text, so that a ligature inside a word does not hide it.
+        text = text.normalized(QString::NormalizationForm_KC);
+        words.append(
+            {text, QRectF(QPointF(match.captured(1).toDouble(), match.captured(2).toDouble()),
+                          QPointF(match.captured(3).toDouble(), match.captured(4).toDouble()))});
+    }
+    return words;
+}
+
+// The inkiest pixel of a box: anti-aliasing pales the glyph edges, not the stems.
+QColor InkIn(const QImage& page, const QRectF& points)
+{
+    const double scale = RenderDpi / 72.0;
+    const QRect pixels = QRectF(points.topLeft() * scale, points.bottomRight() * scale)
+                             .toAlignedRect()
+                             .intersected(page.rect());
+    QColor darkest = Qt::white;
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        for (int x = pixels.left(); x <= pixels.right(); ++x) {
+            const QColor colour = page.pixelColor(x, y);
+            if (colour.lightness() < darkest.lightness()) {
+                darkest = colour;
+            }
+        }
+    }
+    return darkest;
+}
+
+bool Near(const QColor& a, const QColor& b)
+{
+    constexpr int Tolerance = 48;
+    return qAbs(a.red() - b.red()) <= Tolerance && qAbs(a.green() - b.green()) <= Tolerance &&
+           qAbs(a.blue() - b.blue()) <= Tolerance;
+}
+
+QString Describe(const QColor& colour)
+{
+    return QStringLiteral("rgb(%1, %2, %3)")
+        .arg(colour.red())
+        .arg(colour.green())
+        .arg(colour.blue());
+}
+
+// pdftotext's text with the page numbers dropped and every run of white space made one space,
+// so that a paragraph reads as one string whatever its line and page breaks; compatibility
+// normalisation undoes the font's ligatures, which come back as single characters such as "ﬁ".
+QString FlowingText(const QByteArray& layout)
+{
+    static const QRegularExpression pageNumber(QStringLiteral("^\\s*\\d+\\s*$"));
+    QStringList lines =
+        QString::fromUtf8(layout).split(QRegularExpression(QStringLiteral("[\n\f]")));
+    lines.removeIf([](const QString& line) { return pageNumber.match(line).hasMatch(); });
+    return lines.join(QLatin1Char(' ')).simplified().normalized(QString::NormalizationForm_KC);
+}
+
+QString NumberedSentences(int count)
+{
+    QStringList sentences;
+    for (int i = 1; i <= count; ++i) {
+        sentences.append(
+            QStringLiteral("Sentence %1 keeps the reading going so the paragraph flows on.")
+                .arg(i));
+    }
+    return sentences.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+class TestPrint : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void defaultPrinterIsThePrivateQueue();
+    void printsTheReport_data();
+    void printsTheReport();
+
+private:
+    QString m_output;
+    QString m_script;
+    QString m_queueDir;
+};
+
+void TestPrint::initTestCase()
+{
+    m_output = qEnvironmentVariable("KINWISE_TEST_PRINT_OUTPUT");
+    m_script = qEnvironmentVariable("KINWISE_TEST_PRINTER_SCRIPT");
+    m_queueDir = qEnvironmentVariable("KINWISE_TEST_PRINTER_DIR");
+    QVERIFY2(!m_output.isEmpty() && !m_script.isEmpty() && !m_queueDir.isEmpty(),
+             "run through CTest, which starts the private print queue");
+}
+
+void TestPrint::defaultPrinterIsThePrivateQueue()
+{
+    // Only the private scheduler is visible, and its default is what Qt takes.
+    QCOMPARE(QPrinterInfo::availablePrinterNames(), QStringList{QueueName});
+    QCOMPARE(QPrinterInfo::defaultPrinter().printerName(), QueueName);
+    // Not QPrinter's own A4, so that printing on the wrong paper shows in the page size.
+    QCOMPARE(QPrinterInfo::defaultPrinter().defaultPageSize().id(), QPageSize::Letter);
+}
+
+void TestPrint::printsTheReport_data()
+{
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("paragraph");
+    QTest::addColumn<int>("pages");
+
+    QTest::newRow("one page")
+        << QStringLiteral("Mayan reading for Ixchel Balam") << QStringLiteral("Day sign:")
+        << QStringLiteral("Ahau, the lord")
+        << QStringLiteral(
+               "Your day sign speaks of light and of beginnings. People born under it tend to "
+               "lead without asking for the lead, to finish what others leave half done and to "
+               "carry a quiet sense of purpose through years of change. The count of days "
+               "returns to this sign every twenty days, and each return is a chance to look at "
+               "what has grown since the last one.")
+        << 1;
+    QTest::newRow("accented letters")
+        << QStringLiteral("Lectura para José Núñez") << QStringLiteral("Señal del día:")
+        << QStringLiteral("Kʼan, la semilla de maíz")
+        << QStringLiteral("La semilla guarda en silencio lo que será: raíz, tallo, hoja y "
+                          "fruto. Quien nace bajo ella crece despacio, pero con firmeza, y sabe "
+                          "esperar la lluvia. ¿Pingüino o colibrí? Ambos, según el día.")
+        << 1;
+    QTest::newRow("two pages") << QStringLiteral("Long reading for Ana") << QStringLiteral("Tone:")
+                               << QStringLiteral("13") << NumberedSentences(90) << 2;
+}
+
+void TestPrint::printsTheReport()
+{
+    QFETCH(QString, heading);
+    QFETCH(QString, label);
+    QFETCH(QString, value);
+    QFETCH(QString, paragraph);
+    QFETCH(int, pages);
+
+    // Every job overwrites the one file; removed first, a failed job cannot pass off the last.
+    if (QFileInfo::exists(m_output)) {
+        QVERIFY2(QFile::remove(m_output), qPrintable(m_output));
+    }
+
+    QTextDocument document;
+    FillReport(document, {heading, label, value, paragraph});
+    kinwise::QtPlatform platform;
+    const std::optional<QString> reason = platform.printDocument(document);
+    QVERIFY2(!reason.has_value(), qPrintable(reason.value_or(QString())));
+
+    const ToolResult waited =
+        RunTool(m_script, {QStringLiteral("wait-job"), m_queueDir, QStringLiteral("60")});
+    QVERIFY2(waited.ok, qPrintable(waited.error));
+    QVERIFY(QFileInfo(m_output).size() > 0);
+    // Kept beside the queue's file for a look after a failure.
+    const QString tag =
+        QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-'));
+    const QString copy = QFileInfo(m_output).dir().filePath(tag + QStringLiteral(".pdf"));
+    QFile::remove(copy);
+    QVERIFY(QFile::copy(m_output, copy));
+
+    const ToolResult info = RunTool(QStringLiteral("pdfinfo"), {m_output});
+    QVERIFY2(info.ok, qPrintable(info.error));
+    const auto pageCount = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)$"),
+                                              QRegularExpression::MultilineOption)
+                               .match(QString::fromUtf8(info.output));
+    QVERIFY2(pageCount.hasMatch(), info.output.constData());
+    QCOMPARE(pageCount.captured(1).toInt(), pages);
+    // The report is laid out on the printer's own paper.
+    const auto pageSize =
+        QRegularExpression(QStringLiteral("^Page size:\\s+([0-9.]+) x ([0-9.]+) pts"),
+                           QRegularExpression::MultilineOption)
+            .match(QString::fromUtf8(info.output));
+    QVERIFY2(pageSize.hasMatch(), info.output.constData());
+    const QSize paper = QPrinterInfo::defaultPrinter().defaultPageSize().sizePoints();
+    QCOMPARE(
+        QSize(qRound(pageSize.captured(1).toDouble()), qRound(pageSize.captured(2).toDouble())),
+        paper);
+
+    // All of the text, in reading order.
+    const ToolResult layout = RunTool(QStringLiteral("pdftotext"),
+                                      {QStringLiteral("-layout"), m_output, QStringLiteral("-")});
+    QVERIFY2(layout.ok, qPrintable(layout.error));
+    const QString text = FlowingText(layout.output);
+    qsizetype from = 0;
+    for (const QString& part :
+         {heading, label + QLatin1Char(' ') + value, paragraph.simplified()}) {
+        const QString expected = part.normalized(QString::NormalizationForm_KC);
+        const qsizetype at = text.indexOf(expected, from);
+        QVERIFY2(at >= 0,
+                 qPrintable(
+                     QStringLiteral("\"%1\" missing or out of order in:\n%2").arg(expected, text)));
+        from = at + expected.size();
+    }
+
+    // The fonts travel with the file, and the label's bold is a font of its own.
+    const ToolResult fonts = RunTool(QStringLiteral("pdffonts"), {m_output});
+    QVERIFY2(fonts.ok, qPrintable(fonts.error));
+    const QStringList fontLines =
+        QString::fromUtf8(fonts.output).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QVERIFY2(fontLines.size() >= 3, fonts.output.constData());
+    // The "emb" column sits where the header's fourth run of dashes is.
+    const QStringList rulers = fontLines.at(1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QVERIFY2(rulers.size() >= 4, fonts.output.constData());
+    const qsizetype embColumn = rulers.at(0).size() + rulers.at(1).size() + rulers.at(2).size() + 3;
+    bool sawBold = false;
+    bool sawRegular = false;
+    for (const QString& line : fontLines.mid(2)) {
+        QVERIFY2(
+            line.mid(embColumn, 3) == QStringLiteral("yes"),
+            qPrintable(QStringLiteral("font not embedded:\n") + QString::fromUtf8(fonts.output)));
+        if (line.section(QLatin1Char(' '), 0, 0).contains(QStringLiteral("Bold"))) {
+            sawBold = true;
+        } else {
+            sawRegular = true;
+        }
+    }
+    QVERIFY2(sawBold && sawRegular, fonts.output.constData());
+
+    // Each part shows in its own colour on the first page.
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const ToolResult render = RunTool(
+        QStringLiteral("pdftoppm"),
+        {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(RenderDpi),
+         QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
+         QStringLiteral("-singlefile"), m_output, work.filePath(QStringLiteral("page"))});
+    QVERIFY2(render.ok, qPrintable(render.error));
+    const QImage page(work.filePath(QStringLiteral("page.png")));
+    QVERIFY(!page.isNull());
+    const ToolResult boxes =
+        RunTool(QStringLiteral("pdftotext"),
+                {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
+                 QStringLiteral("-l"), QStringLiteral("1"), m_output, QStringLiteral("-")});
+    QVERIFY2(boxes.ok, qPrintable(boxes.error));
+    const QList<PdfWord> words = ParseWords(boxes.output);
+
+    const QList<std::pair<QString, QColor>> parts{{heading, HeadingColour},
+                                                  {label, LabelColour},
+                                                  {value, ValueColour},
+                                                  {paragraph, ValueColour}};
+    qsizetype next = 0;
+    for (const auto& [part, colour] : parts) {
+        const QString firstWord = part.section(QLatin1Char(' '), 0, 0);
+        while (next < words.size() && words.at(next).text != firstWord) {
+            ++next;
+        }
+        QVERIFY2(next < words.size(),
+                 qPrintable(QStringLiteral("no word \"%1\" on page 1").arg(firstWord)));
+        const QColor ink = InkIn(page, words.at(next).box);
+        QVERIFY2(Near(ink, colour),
+                 qPrintable(QStringLiteral("\"%1\" is %2, expected %3")
+                                .arg(firstWord, Describe(ink), Describe(colour))));
+        ++next;
+    }
+}
+
+QTEST_MAIN(TestPrint)
+#include "tst_print.moc"
