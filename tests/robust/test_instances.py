@@ -47,8 +47,9 @@ class Instances(unittest.TestCase):
         found = wait_for(counts, WINDOW_SECONDS, step=0.1)
         if not found:
             main, box = self.x.windows(MAIN_TITLE), self.x.windows(BOX_TITLE)
+            alive = {p.pid: p.poll() for p in self.processes}
             self.fail(f"expected {main_count} main window(s) and {box_count} message box(es), "
-                      f"saw {len(main)} and {len(box)}")
+                      f"saw main {main} and boxes {box} (window: pid); our processes (pid: exit code) {alive}")
         return found
 
     def kill_all(self):
