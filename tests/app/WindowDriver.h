@@ -17,26 +17,10 @@
 
 namespace kinwise::test {
 
-// Deletes every window; a dialog owned by another window may go with its owner first, so each
-// is held by a guard (DestroyAllWindows alone would delete such a dialog twice).
-inline void DeleteAllWindows()
-{
-    QList<QPointer<QWidget>> windows;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->windowType() == Qt::Window || window->windowType() == Qt::Dialog) {
-            windows.append(window);
-        }
-    }
-    for (const QPointer<QWidget>& window : windows) {
-        delete window.data();
-    }
-    DestroyAllWindows();
-}
-
 // Windows go before the fake is uninstalled, so no window outlives the platform it uses.
 struct Session : FakePlatform
 {
-    ~Session() override { DeleteAllWindows(); }
+    ~Session() override { DestroyAllWindows(); }
 };
 
 inline void ProcessDeletes()

@@ -322,7 +322,7 @@ void TestCommands::saveThenOpen()
     fake.fileAnswers.enqueue(path);
     QTest::mouseClick(Button(report, u"cmdSave"_s), Qt::LeftButton);
     QVERIFY(fake.messages.isEmpty());
-    DeleteAllWindows();
+    DestroyAllWindows();
     CurrentReading() = Reading{};
 
     MainWindow* main = ShowMain();

@@ -65,22 +65,6 @@ inline int CountWindows(const QString& objectName)
     return count;
 }
 
-// Deletes every window a test left, without counting as the user's close. Deleting a window also
-// deletes its child top-levels (list popups), so each one is guarded.
-inline void DeleteAllWindows()
-{
-    QList<QPointer<QWidget>> windows;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        windows.append(window);
-    }
-    for (const QPointer<QWidget>& window : windows) {
-        if (window && (window->windowType() == Qt::Window || window->windowType() == Qt::Dialog)) {
-            delete window.data();
-        }
-    }
-    ProcessDeletes();
-}
-
 template <typename Window = QWidget> Window* FindWindow(const QString& objectName)
 {
     for (QWidget* window : OpenWindows()) {

@@ -85,7 +85,7 @@ void TestMainWindow::init()
 
 void TestMainWindow::cleanup()
 {
-    DeleteAllWindows();
+    DestroyAllWindows();
     m_platform.reset();
 }
 

@@ -109,7 +109,7 @@ void TestMenus::init()
 
 void TestMenus::cleanup()
 {
-    DeleteAllWindows();
+    DestroyAllWindows();
     m_platform.reset();
 }
 

@@ -53,7 +53,7 @@ void TestResultWindow::init()
 
 void TestResultWindow::cleanup()
 {
-    DeleteAllWindows();
+    DestroyAllWindows();
     m_platform.reset();
 }
 

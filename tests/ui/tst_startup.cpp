@@ -91,7 +91,7 @@ void TestStartup::initTestCase()
 
 void TestStartup::cleanup()
 {
-    DeleteAllWindows();
+    DestroyAllWindows();
     m_platform.reset();
 }
 
