@@ -63,6 +63,8 @@ AboutWindow::AboutWindow()
     cmdOK = new QPushButton(Texts::Ok, this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
+    // Enter must close the window; the links come first in the focus chain and would take it.
+    cmdOK->setFocus();
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* heading = new QHBoxLayout;

@@ -13,11 +13,13 @@
 #include "engine/CalendarTables.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcutEvent>
 
 namespace kinwise {
 
@@ -91,6 +93,31 @@ MainWindow::MainWindow() : TopWindow(QStringLiteral("frmMain"), Style::TwipsSize
     buildMenuBar();
     setTabOrder();
     fillLists();
+    cmdOpen->installEventFilter(this);
+    menuBar()->installEventFilter(this);
+}
+
+// The greyed "Make Money &Online" still claims Alt+O in the menu bar, which makes the button's
+// Alt+O ambiguous: the button would only take the focus and every other press would go to the
+// greyed command. Both halves are turned into the button's click.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Shortcut && (watched == cmdOpen || watched == menuBar())) {
+        const auto* shortcut = static_cast<QShortcutEvent*>(event);
+        const QKeySequence openKey = QKeySequence::mnemonic(cmdOpen->text());
+        bool greyedRival = false;
+        for (const QAction* action : menuBar()->actions()) {
+            if (QKeySequence::mnemonic(action->text()) == openKey) {
+                greyedRival = !action->isEnabled();
+            }
+        }
+        if (shortcut->key() == openKey && greyedRival && shortcut->isAmbiguous() &&
+            cmdOpen->isEnabled()) {
+            cmdOpen->animateClick();
+            return true;
+        }
+    }
+    return TopWindow::eventFilter(watched, event);
 }
 
 void MainWindow::buildRequestFrame()

@@ -40,6 +40,9 @@ public:
     // Puts the four texts of a reading file into the request and calculates.
     void openSavedReading();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildRequestFrame();
     void buildMenuBar();
