@@ -1,0 +1,69 @@
+"""Only one copy runs at a time; a copy that was killed does not block the next start."""
+
+import os
+import signal
+from pathlib import Path
+
+import harness as h
+from harness import fail
+
+ALREADY_RUNNING = "Application is already running"
+
+
+def journey(desktop):
+    a11y = desktop.a11y
+    lock = Path(desktop.home["XDG_RUNTIME_DIR"]) / "KinwiseFreeMayanNumerology.lock"
+    first = desktop.start_program("first")
+    first.window("the main window of the first copy", h.is_main(a11y))
+    h.wait_until("the first copy to take the lock file", lock.exists, 5)
+
+    second = desktop.start_program("second")
+    box = second.window("the second copy's message box", h.is_message_box(a11y))
+    shown = h.message_text(a11y, box)
+    if shown != ALREADY_RUNNING:
+        fail(f"the second copy says {shown!r}, expected {ALREADY_RUNNING!r}")
+    if any(h.is_main(a11y)(w) for w in second.windows()):
+        fail("the second copy opened a main window")
+    desktop.screenshot("second-copy-refused")
+    desktop.key("Return")
+    status = second.wait_exit("the second copy to end after OK")
+    if status != 0:
+        fail(f"the second copy ended with status {status}, expected 0")
+
+    if not lock.exists():
+        fail("the refused second copy removed the first copy's lock file")
+    # The first copy still answers: its window takes typing again.
+    if not first.running():
+        fail("the first copy ended when the second one was refused")
+    main = first.window("the first copy's main window to be active again", h.is_main(a11y),
+                        timeout=5, active=False)
+    if not a11y.has_state(main, "active"):
+        desktop.click_node(a11y.find(main, "label", "Date of Birth"))
+        main = first.window("the first copy's main window to take the focus", h.is_main(a11y))
+    name_box = a11y.find(main, "text", "Name")
+    desktop.click_node(name_box)
+    desktop.type("Still here")
+    h.wait_until("the first copy to show the typed name",
+                 lambda: a11y.text(name_box) == "Still here", 5)
+    desktop.screenshot("first-copy-answers")
+
+    os.kill(first.pid, signal.SIGKILL)
+    first.wait_exit("the killed first copy to go")
+    if not lock.exists():
+        fail("no stale lock file was left by the killed copy, so the next start tests nothing")
+
+    third = desktop.start_program("third")
+    third.window("the main window of a start after the killed copy", h.is_main(a11y))
+    if any(h.is_message_box(a11y)(w) for w in third.windows()):
+        fail("the start after the killed copy showed a message: " + third.describe())
+    desktop.screenshot("start-after-kill")
+    desktop.key("alt+F4")
+    status = third.wait_exit("the third copy to end when its window closes")
+    if status != 0:
+        fail(f"the third copy ended with status {status}, expected 0")
+    if lock.exists():
+        fail(f"the lock file {lock} is still there after the third copy ended")
+
+
+if __name__ == "__main__":
+    h.run_journey("single_instance", journey)

@@ -1,0 +1,81 @@
+"""What a person sees when the name is missing or the date does not exist."""
+
+import harness as h
+from harness import fail
+
+
+def focused(a11y, window, role, name=None):
+    return a11y.find(window, role, name, test=lambda n: a11y.has_state(n, "focused"))
+
+
+def expect_refusal(desktop, program, case, message):
+    a11y = desktop.a11y
+    desktop.key("alt+g")
+    box = program.window(f"the message box for {case}", h.is_message_box(a11y))
+    shown = h.wait_until(f"the message for {case} to have text",
+                         lambda: h.message_text(a11y, box))
+    if shown != message:
+        fail(f"for {case} the message box says {shown!r}, expected {message!r}")
+    desktop.screenshot(f"refused-{case}")
+    desktop.key("Return")
+    program.no_window(f"the message box for {case} to close on Enter", h.is_message_box(a11y))
+    main = program.window(f"the main window to stay after {case}", h.is_main(a11y))
+    if any(h.is_result(a11y)(w) for w in program.windows()):
+        fail(f"a result window opened for {case}")
+    return main
+
+
+def choose(desktop, main, what, wanted, keys=None, text=None):
+    """Changes the focused closed list by keys or typing and checks what it shows."""
+    a11y = desktop.a11y
+    if keys:
+        desktop.key(*keys)
+    if text:
+        desktop.type(text)
+    h.wait_until(f"the {what} list to show {wanted}",
+                 lambda: focused(a11y, main, "combo box", wanted))
+
+
+def journey(desktop):
+    a11y = desktop.a11y
+    program = desktop.start_program()
+    main = program.window("the main window", h.is_main(a11y))
+
+    main = expect_refusal(desktop, program, "an empty name", "Please Enter Your Name")
+    h.wait_until("the name box to get the focus back",
+                 lambda: focused(a11y, main, "text", "Name"))
+    desktop.type("Ana")
+
+    desktop.key("Tab")
+    choose(desktop, main, "month", "April", keys=["Down"] * 3)
+    desktop.key("Tab")
+    choose(desktop, main, "day", "31", text="31")
+    main = expect_refusal(desktop, program, "31 April", "Please Enter Correct Date Or Month !")
+
+    h.wait_until("the day list to get the focus back",
+                 lambda: focused(a11y, main, "combo box", "31"))
+    desktop.key("shift+Tab")
+    choose(desktop, main, "month", "February", keys=["Up", "Up"])
+    desktop.key("Tab")
+    choose(desktop, main, "day", "29", text="29")
+    main = expect_refusal(desktop, program, "29 February 1900", "Please Enter Correct Date Or Month!")
+
+    desktop.key("Tab")
+    choose(desktop, main, "year", "2015", text="2015")
+    main = expect_refusal(desktop, program, "29 February 2015", "Please Enter Correct Date Or Month!")
+
+    # A leap year is let through, so the refusals above were about the dates.
+    choose(desktop, main, "year", "2016", keys=["Down"])
+    desktop.key("alt+g")
+    result = program.window("the result window for 29 February 2016", h.is_result(a11y))
+    if not h.day_number(a11y, result).isdigit():
+        fail("the result window for 29 February 2016 shows no day number")
+    desktop.screenshot("leap-day-accepted")
+    desktop.key("alt+F4")
+    status = program.wait_exit("the program to end when its last window closes")
+    if status != 0:
+        fail(f"the program ended with status {status}, expected 0")
+
+
+if __name__ == "__main__":
+    h.run_journey("validation", journey)
