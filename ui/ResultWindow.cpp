@@ -137,6 +137,9 @@ void ResultWindow::showReading()
         const QPixmap picture(imgGalacticTone[position - 1]);
         if (!picture.isNull()) {
             picGalacticTone->setPixmap(picture);
+            const std::string_view tone = engine::DayNumberRow(reading.DayNumber).ToneName;
+            picGalacticTone->setAccessibleName(
+                QString::fromLatin1(tone.data(), static_cast<qsizetype>(tone.size())));
         }
     }
 }
