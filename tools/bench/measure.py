@@ -167,8 +167,8 @@ def fresh_environment(base, scratch):
     return environment
 
 
-def run_once(screen, executable, title, base_environment, keep_home, settle, log):
-    """One start, settle, keystrokes and second window; returns the numbers of the run."""
+def run_once(screen, executable, title, base_environment, keep_home, settle, log, start_only):
+    """One start and settle, then either the end or keystrokes and a second window."""
     scratch = tempfile.mkdtemp(prefix="kinwise-bench-")
     try:
         if keep_home:
@@ -186,6 +186,14 @@ def run_once(screen, executable, title, base_environment, keep_home, settle, log
                 raise Failure(f"{executable} mapped {shown} first, not '{title}'")
             time.sleep(settle)
             at_start = read_status(process.pid)
+            if start_only:
+                usage = end(process)
+                return {
+                    "start_ms": (mapped - started) * 1000.0,
+                    "start_hwm_kib": at_start["VmHWM"],
+                    "start_cpu_ms": (usage.ru_utime + usage.ru_stime) * 1000.0,
+                    "size": f'{shown["width"]}x{shown["height"]}',
+                }
 
             screen.focus(window)
             time.sleep(0.15)
@@ -208,7 +216,8 @@ def run_once(screen, executable, title, base_environment, keep_home, settle, log
             time.sleep(settle)
             at_end = read_status(process.pid)
         finally:
-            usage = end(process)
+            if process.returncode is None:
+                usage = end(process)
         return {
             "start_ms": (mapped - started) * 1000.0,
             "start_hwm_kib": at_start["VmHWM"],
@@ -225,6 +234,7 @@ def run_once(screen, executable, title, base_environment, keep_home, settle, log
 METRICS = [
     ("start_ms", "Start-up: launch to main window mapped (ms)", "{:.1f}"),
     ("start_hwm_kib", "Peak memory VmHWM after start-up (MiB)", "{:.1f}"),
+    ("start_cpu_ms", "CPU time, launch to start-up settled, user+sys (ms)", "{:.1f}"),
     ("second_ms", "Space pressed to second window mapped (ms)", "{:.1f}"),
     ("end_hwm_kib", "Peak memory VmHWM after second window (MiB)", "{:.1f}"),
     ("total_cpu_ms", "CPU time of the whole run, user+sys (ms)", "{:.1f}"),
@@ -241,8 +251,8 @@ def table(results):
     lines = ["| Measure | Kinwise median (min-max) | Bare median (min-max) | Kinwise / bare |",
              "| --- | --- | --- | --- |"]
     for key, caption, form in METRICS:
-        k = summary([r[key] for r in results["kinwise"]], key)
-        b = summary([r[key] for r in results["bare"]], key)
+        k = summary([r[key] for r in results["kinwise"] if key in r], key)
+        b = summary([r[key] for r in results["bare"] if key in r], key)
 
         def cell(s):
             return f"{form.format(s[0])} ({form.format(s[1])}-{form.format(s[2])})"
@@ -255,8 +265,8 @@ def target_note(results):
     verdicts = []
     for key, name in (("start_ms", "start-up time"), ("start_hwm_kib", "peak memory after start-up"),
                       ("end_hwm_kib", "peak memory after the second window")):
-        ratio = (statistics.median(r[key] for r in results["kinwise"])
-                 / statistics.median(r[key] for r in results["bare"]))
+        ratio = (statistics.median(r[key] for r in results["kinwise"] if key in r)
+                 / statistics.median(r[key] for r in results["bare"] if key in r))
         verdicts.append(f"{name} {ratio:.2f} ({'met' if ratio <= TARGET_RATIO else 'not met'})")
     return f"Target: Kinwise within {TARGET_RATIO} x the bare window: " + "; ".join(verdicts) + "."
 
@@ -323,20 +333,25 @@ def main():
             if arguments.same_home:
                 # Writes today's reminder date so later runs ask nothing.
                 run_once(screen, arguments.kinwise, KINWISE_TITLE, shared, True,
-                         arguments.settle, log)
+                         arguments.settle, log, True)
             results = {"kinwise": [], "bare": []}
             for run in range(arguments.runs):
                 # Alternate which goes first too, so a slow spell hits both alike.
                 order = ["bare", "kinwise"] if run % 2 == 0 else ["kinwise", "bare"]
-                for which in order:
-                    executable, title = programs[which]
-                    numbers = run_once(screen, executable, title, shared,
-                                       arguments.same_home, arguments.settle, log)
-                    results[which].append(numbers)
-                    print(f"run {run + 1:2d} {which:7s} start {numbers['start_ms']:7.1f} ms  "
-                          f"VmHWM {numbers['start_hwm_kib'] / 1024:6.1f} MiB  "
-                          f"second {numbers['second_ms']:6.1f} ms  "
-                          f"window {numbers['size']}", flush=True)
+                # A launch ended once settled gives the start-up's own CPU time.
+                for start_only in (False, True):
+                    for which in order:
+                        executable, title = programs[which]
+                        numbers = run_once(screen, executable, title, shared,
+                                           arguments.same_home, arguments.settle, log,
+                                           start_only)
+                        results[which].append(numbers)
+                        later = ("start-up CPU {:6.1f} ms".format(numbers["start_cpu_ms"])
+                                 if start_only else
+                                 "second {:6.1f} ms".format(numbers["second_ms"]))
+                        print(f"run {run + 1:2d} {which:7s} start {numbers['start_ms']:7.1f} ms  "
+                              f"VmHWM {numbers['start_hwm_kib'] / 1024:6.1f} MiB  {later}",
+                              flush=True)
     finally:
         if bus_pid:
             try:
@@ -348,9 +363,9 @@ def main():
         shutil.rmtree(scratch, ignore_errors=True)
 
     sizes = {w: sorted({r["size"] for r in results[w]}) for w in results}
-    second_sizes = {w: sorted({r["second_size"] for r in results[w]}) for w in results}
-    home_note = ("the same HOME and XDG_RUNTIME_DIR for every Kinwise run, after one uncounted "
-                 "run that stored today's reminder date"
+    second_sizes = {w: sorted({r["second_size"] for r in results[w] if "second_size" in r}) for w in results}
+    home_note = ("the same HOME and XDG_RUNTIME_DIR for every run, after one uncounted "
+                 "Kinwise run that stored today's reminder date"
                  if arguments.same_home else
                  "a fresh HOME and XDG_RUNTIME_DIR for every run of either program, so each "
                  "Kinwise run is a first run: it writes today's reminder date and asks nothing")
@@ -360,14 +375,17 @@ def main():
         f"- Command: `{arguments.command}`",
         f"- Date: {datetime.datetime.now().astimezone().strftime('%Y-%m-%d %H:%M %Z')}",
         f"- Machine: {machine_note()}; Xvfb and the programs ran at niceness {priority}",
-        f"- Runs: {arguments.runs} of each program, alternating (bare first in odd runs, "
-        "Kinwise first in even ones)",
+        f"- Runs: {arguments.runs} rounds; each round starts each program twice, alternating "
+        "(bare first in odd rounds, Kinwise first in even ones): once through to the second "
+        "window, once ended as soon as its start-up has settled. Start-up time and memory "
+        f"pool both launches ({2 * arguments.runs} per program)",
         f"- Home: {home_note}",
         "- Start-up: from just before the program is started (before fork and exec) until the driver reads the X "
         "server's MapNotify for its main window; peak memory is VmHWM from /proc/PID/status "
         f"{arguments.settle * 1000:.0f} ms later, and again {arguments.settle * 1000:.0f} ms "
         "after the second window is mapped, just before the program is ended with SIGTERM; "
-        "CPU time is the whole run's, from wait4",
+        "CPU times come from wait4: the start-up's from the launches ended once settled, "
+        "the whole run's from the others",
         "- Second window: the driver focuses the main window, types a name and Tab four "
         "times, waits, then times from pressing Space (on Kinwise's calculate button; the "
         "bare window opens a second window in place of the first on Space) until the new "
