@@ -6,6 +6,7 @@ and the driver gives it the keyboard focus itself before typing through XTEST.
 """
 
 import argparse
+import ctypes
 import datetime
 import os
 import platform
@@ -32,12 +33,19 @@ class Failure(Exception):
     pass
 
 
+def die_with_driver():
+    """Runs in a helper's child: the kernel ends the helper however the driver ends."""
+    PR_SET_PDEATHSIG = 1
+    ctypes.CDLL(None).prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
+
+
 def start_xvfb():
     read_end, write_end = os.pipe()
     server = subprocess.Popen(
         ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
          "-nolisten", "tcp", "-noreset"],
-        pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+        preexec_fn=die_with_driver)
     os.close(write_end)
     number = b""
     ready, _, _ = select.select([read_end], [], [], 20)
@@ -60,10 +68,15 @@ def start_session_bus(environment):
     """A private session bus, so Qt neither autolaunches one per display nor finds none."""
     if not shutil.which("dbus-daemon"):
         return None, None
-    output = subprocess.run(
-        ["dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"],
-        env=environment, capture_output=True, text=True, check=True).stdout.split()
-    return output[0], int(output[1])
+    bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                           env=environment, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                           text=True, preexec_fn=die_with_driver)
+    address = bus.stdout.readline().strip()
+    if not address:
+        bus.kill()
+        bus.wait()
+        raise Failure("dbus-daemon did not report its address")
+    return address, bus
 
 
 class Screen:
@@ -314,13 +327,16 @@ def main():
     except OSError:
         pass
     priority = os.nice(0)
+    # A driver stopped by SIGTERM or SIGHUP still ends its programs, bus and display.
+    for stop in (signal.SIGTERM, signal.SIGHUP):
+        signal.signal(stop, lambda number, frame: sys.exit(128 + number))
     server, name = start_xvfb()
-    bus_pid = None
+    bus = None
     scratch = tempfile.mkdtemp(prefix="kinwise-bench-home-")
     try:
         base = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "DISPLAY": name,
                 "LANG": "C.UTF-8", "QT_QPA_PLATFORM": "xcb"}
-        address, bus_pid = start_session_bus(base)
+        address, bus = start_session_bus(base)
         if address:
             base["DBUS_SESSION_BUS_ADDRESS"] = address
         shared = fresh_environment(base, scratch) if arguments.same_home else base
@@ -353,11 +369,9 @@ def main():
                               f"VmHWM {numbers['start_hwm_kib'] / 1024:6.1f} MiB  {later}",
                               flush=True)
     finally:
-        if bus_pid:
-            try:
-                os.kill(bus_pid, signal.SIGTERM)
-            except ProcessLookupError:
-                pass
+        if bus:
+            bus.terminate()
+            bus.wait()
         server.terminate()
         server.wait()
         shutil.rmtree(scratch, ignore_errors=True)
