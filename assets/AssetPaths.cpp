@@ -52,14 +52,33 @@ QIcon ProgramIcon()
     return icon;
 }
 
+const QIcon& WindowIcon()
+{
+    // Decoded once; title bars and task bars use at most 48 pixels, launchers the installed icons.
+    static const QIcon icon = [] {
+        QIcon small;
+        for (const int size : IconSizes) {
+            if (size <= MaxWindowIconSize) {
+                small.addFile(QStringLiteral(":/icons/kinwise-%1.png").arg(size),
+                              QSize(size, size));
+            }
+        }
+        return small;
+    }();
+    return icon;
+}
+
 QString LinkPointerPath()
 {
     return QStringLiteral(":/pointer/link-pointer.png");
 }
 
-QCursor LinkPointer()
+const QCursor& LinkPointer()
 {
-    return QCursor(QPixmap(LinkPointerPath()), LinkPointerHotspotX, LinkPointerHotspotY);
+    // One cursor for every link label instead of a decode and a new X cursor each.
+    static const QCursor pointer(QPixmap(LinkPointerPath()), LinkPointerHotspotX,
+                                 LinkPointerHotspotY);
+    return pointer;
 }
 
 } // namespace kinwise

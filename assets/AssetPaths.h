@@ -24,12 +24,15 @@ inline constexpr std::array<int, 8> IconSizes{16, 22, 24, 32, 48, 64, 128, 256};
 // ":/icons/kinwise-<size>.png", one for each of IconSizes, smallest first.
 QStringList IconPaths();
 QIcon ProgramIcon();
+// The sizes a window shows, decoded once for every window.
+inline constexpr int MaxWindowIconSize = 48;
+const QIcon& WindowIcon();
 
 // The pointer over clickable labels: a hand whose index fingertip is the hotspot.
 inline constexpr int LinkPointerSize = 32;
 inline constexpr int LinkPointerHotspotX = 10;
 inline constexpr int LinkPointerHotspotY = 1;
 QString LinkPointerPath();
-QCursor LinkPointer();
+const QCursor& LinkPointer();
 
 } // namespace kinwise

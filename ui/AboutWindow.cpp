@@ -32,13 +32,13 @@ AboutWindow::AboutWindow()
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(Identity::WindowCaption);
-    setWindowIcon(ProgramIcon());
+    setWindowIcon(WindowIcon());
     setWindowModality(Qt::ApplicationModal);
     setFont(Style::Verdana(8.25));
 
     picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setPixmap(ProgramIcon().pixmap(32, 32));
+    picIcon->setPixmap(WindowIcon().pixmap(32, 32));
     picIcon->setFixedSize(32, 32);
 
     Label2 = MakeText(QStringLiteral("Label2"), Identity::WindowCaption, this);

@@ -145,7 +145,7 @@ ReportWindow::ReportWindow(QWidget* resultWindow) : QDialog(resultWindow), CD(Sa
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::WindowModal);
     setWindowTitle(Identity::WindowCaption);
-    setWindowIcon(ProgramIcon());
+    setWindowIcon(WindowIcon());
     setFixedSize(Style::TwipsSize(7725, 7815));
     setFont(Style::Verdana(8.25));
     Style::SetBackground(this, Style::WindowTeal);

@@ -104,7 +104,6 @@ void ResultWindow::buildFrame()
     // A little taller than a picture-box of 855 twips so the 60-pixel pictures show whole.
     picGalacticTone->setGeometry(Style::Twips(6240, 240, 1635, 900));
     picGalacticTone->setAlignment(Qt::AlignCenter);
-    picGalacticTone->setPixmap(QPixmap(SamplePicturePath()));
 
     lblMayanNoDesc =
         MakeLabel(QStringLiteral("lblMayanNoDesc"), QStringLiteral("Desc"),
@@ -132,15 +131,15 @@ void ResultWindow::showReading()
     lblMayanNoDesc->setText(QString::fromStdString(reading.NumberDescription));
     lblMayanNoDesc->setFont(Frame1->font());
     Style::FitTextToLabel(lblMayanNoDesc);
+    // The sample card, decoded only when the reading has no tone picture to show.
     const int position = reading.DayNumber;
-    if (position >= 1 && position <= imgGalacticTone.size()) {
-        const QPixmap picture(imgGalacticTone[position - 1]);
-        if (!picture.isNull()) {
-            picGalacticTone->setPixmap(picture);
-            const std::string_view tone = engine::DayNumberRow(reading.DayNumber).ToneName;
-            picGalacticTone->setAccessibleName(
-                QString::fromLatin1(tone.data(), static_cast<qsizetype>(tone.size())));
-        }
+    const bool hasTone = position >= 1 && position <= imgGalacticTone.size();
+    const QPixmap picture = hasTone ? QPixmap(imgGalacticTone[position - 1]) : QPixmap();
+    picGalacticTone->setPixmap(picture.isNull() ? QPixmap(SamplePicturePath()) : picture);
+    if (hasTone) {
+        const std::string_view tone = engine::DayNumberRow(reading.DayNumber).ToneName;
+        picGalacticTone->setAccessibleName(
+            QString::fromLatin1(tone.data(), static_cast<qsizetype>(tone.size())));
     }
 }
 

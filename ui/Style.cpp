@@ -1,15 +1,34 @@
 #include "Style.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
 
 namespace kinwise::Style {
 
+namespace {
+
+// Asking for a family that is not installed costs a substitute search for every font made.
+QStringList InstalledFamilies(const QStringList& preferred)
+{
+    QStringList families;
+    for (const QString& family : preferred) {
+        if (QFontDatabase::hasFamily(family)) {
+            families << family;
+        }
+    }
+    return families.isEmpty() ? preferred : families;
+}
+
+} // namespace
+
 QFont Verdana(qreal pointSize, bool bold, bool underline)
 {
+    static const QStringList families =
+        InstalledFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
     QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
@@ -19,9 +38,11 @@ QFont Verdana(qreal pointSize, bool bold, bool underline)
 
 QFont MsSansSerif(qreal pointSize)
 {
+    static const QStringList families =
+        InstalledFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                           QStringLiteral("DejaVu Sans")});
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("DejaVu Sans")});
+    font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     return font;

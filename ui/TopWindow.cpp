@@ -16,7 +16,7 @@ TopWindow::TopWindow(const QString& objectName, const QSize& clientSize)
     setObjectName(objectName);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(Identity::WindowCaption);
-    setWindowIcon(ProgramIcon());
+    setWindowIcon(WindowIcon());
     setFont(Style::Verdana(8.25));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     m_client->setObjectName(objectName + QStringLiteral("Client"));
