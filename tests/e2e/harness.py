@@ -235,6 +235,11 @@ class Program:
         wait_until(what, lambda: self.process.poll() is not None, timeout)
         return self.process.returncode
 
+    def expect_clean_exit(self, what, timeout=15.0):
+        status = self.wait_exit(what, timeout)
+        if status != 0:
+            fail(f"{what}: it ended with status {status}, expected 0")
+
     def running(self):
         return self.process.poll() is None
 

@@ -157,9 +157,7 @@ def journey(desktop):
     if not lock.exists():
         fail(f"the running program holds no lock file at {lock}")
     desktop.key("alt+F4")
-    status = program.wait_exit("the program to end after closing the result window", 15)
-    if status != 0:
-        fail(f"the program ended with status {status}, expected 0")
+    program.expect_clean_exit("the program to end after closing the result window", 15)
     time.sleep(0.2)
     if lock.exists():
         fail(f"the lock file {lock} is still there after the program ended")

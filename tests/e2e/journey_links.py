@@ -50,9 +50,7 @@ def journey(desktop):
         fail(f"more addresses were opened: {h.recorded_addresses(record)}")
 
     desktop.key("alt+F4")
-    status = program.wait_exit("the program to end when its window closes")
-    if status != 0:
-        fail(f"the program ended with status {status}, expected 0")
+    program.expect_clean_exit("the program to end when its window closes")
 
 
 if __name__ == "__main__":

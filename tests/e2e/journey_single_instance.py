@@ -26,9 +26,7 @@ def journey(desktop):
         fail("the second copy opened a main window")
     desktop.screenshot("second-copy-refused")
     desktop.key("Return")
-    status = second.wait_exit("the second copy to end after OK")
-    if status != 0:
-        fail(f"the second copy ended with status {status}, expected 0")
+    second.expect_clean_exit("the second copy to end after OK")
 
     if not lock.exists():
         fail("the refused second copy removed the first copy's lock file")
@@ -58,9 +56,7 @@ def journey(desktop):
         fail("the start after the killed copy showed a message: " + third.describe())
     desktop.screenshot("start-after-kill")
     desktop.key("alt+F4")
-    status = third.wait_exit("the third copy to end when its window closes")
-    if status != 0:
-        fail(f"the third copy ended with status {status}, expected 0")
+    third.expect_clean_exit("the third copy to end when its window closes")
     if lock.exists():
         fail(f"the lock file {lock} is still there after the third copy ended")
 

@@ -74,9 +74,7 @@ def journey(desktop):
         fail("the next start asked a question again: " + again.describe())
     desktop.screenshot("next-start-quiet")
     desktop.key("alt+F4")
-    status = again.wait_exit("the program to end when its window closes")
-    if status != 0:
-        fail(f"the program ended with status {status}, expected 0")
+    again.expect_clean_exit("the program to end when its window closes")
     if h.recorded_addresses(record):
         fail(f"a browser was started: {h.recorded_addresses(record)}")
 

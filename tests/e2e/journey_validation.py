@@ -72,9 +72,7 @@ def journey(desktop):
         fail("the result window for 29 February 2016 shows no day number")
     desktop.screenshot("leap-day-accepted")
     desktop.key("alt+F4")
-    status = program.wait_exit("the program to end when its last window closes")
-    if status != 0:
-        fail(f"the program ended with status {status}, expected 0")
+    program.expect_clean_exit("the program to end when its last window closes")
 
 
 if __name__ == "__main__":
