@@ -22,7 +22,6 @@ LinkLabel* MakeBrandLabel(const QString& name, const QString& caption, const QSt
     label->setFont(Style::Verdana(8.25));
     Style::SetTextColour(label, Style::Cream);
     Style::SetBackground(label, Style::WindowTeal);
-    Style::FitTextToLabel(label);
     return label;
 }
 
@@ -44,6 +43,8 @@ BrandPanel::BrandPanel(const QRect& geometry, QWidget* parent) : QFrame(parent)
 
 void BrandPanel::bringCobrandToFront()
 {
+    // Fitted when first shown: only one of the two ever shows in most runs.
+    Style::FitTextToLabel(lblCobrand);
     lblCobrand->raise();
     lblCobrand->show();
     lblFullBrand->hide();
@@ -51,6 +52,7 @@ void BrandPanel::bringCobrandToFront()
 
 void BrandPanel::bringFullBrandToFront()
 {
+    Style::FitTextToLabel(lblFullBrand);
     lblFullBrand->raise();
     lblFullBrand->show();
     lblCobrand->hide();

@@ -10,11 +10,14 @@ namespace kinwise::Style {
 namespace {
 
 // Asking for a family that is not installed costs a substitute search for every font made.
+// The plain family list is read instead of hasFamily(), whose alias search for a missing family
+// costs as much as the whole font database.
 QStringList InstalledFamilies(const QStringList& preferred)
 {
+    const QStringList installed = QFontDatabase::families();
     QStringList families;
     for (const QString& family : preferred) {
-        if (QFontDatabase::hasFamily(family)) {
+        if (installed.contains(family, Qt::CaseInsensitive)) {
             families << family;
         }
     }
@@ -78,12 +81,34 @@ bool TextFits(const QLabel* label, const QFont& font)
 
 } // namespace
 
+// The largest size, in quarter points down from the label's own, that fits. Every size tried
+// loads a font, so the sizes are halved rather than walked.
 void FitTextToLabel(QLabel* label, qreal smallestPointSize)
 {
     QFont font = label->font();
-    while (!TextFits(label, font) && font.pointSizeF() - 0.25 >= smallestPointSize) {
-        font.setPointSizeF(font.pointSizeF() - 0.25);
+    const qreal startSize = font.pointSizeF();
+    if (TextFits(label, font)) {
+        return;
     }
+    constexpr qreal step = 0.25;
+    const int maxSteps = static_cast<int>((startSize - smallestPointSize) / step + 1e-9);
+    auto fitsAt = [&](int steps) {
+        font.setPointSizeF(startSize - steps * step);
+        return TextFits(label, font);
+    };
+    int low = 0; // does not fit
+    int high = maxSteps;
+    if (high > 0 && fitsAt(high)) {
+        while (high - low > 1) {
+            const int middle = (low + high) / 2;
+            if (fitsAt(middle)) {
+                high = middle;
+            } else {
+                low = middle;
+            }
+        }
+    }
+    font.setPointSizeF(startSize - high * step);
     label->setFont(font);
 }
 
