@@ -1,12 +1,14 @@
 #include "QtPlatform.h"
 
 #include "Identity.h"
+#include "QtPrinting.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QLibrary>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QSettings>
@@ -35,6 +37,33 @@ QString InstanceLockPath()
         folder = QDir::tempPath();
     }
     return folder + QLatin1Char('/') + Identity::ExecutableName + QStringLiteral(".lock");
+}
+
+struct PrintModule
+{
+    PrintEntry entry = nullptr;
+    QString failure;
+};
+
+// The print module beside the executable (build tree), then in the private library folder of
+// an installed tree, then wherever the loader finds it.
+PrintModule LoadPrintModule()
+{
+    const QString appDir = QCoreApplication::applicationDirPath();
+    const QString name = QString::fromLatin1(PrintModuleName);
+    const QStringList candidates = {appDir + QLatin1Char('/') + name,
+                                    appDir + QStringLiteral("/" KINWISE_PRIVATE_LIBDIR "/") + name,
+                                    name};
+    QString lastError;
+    for (const QString& candidate : candidates) {
+        QLibrary module(candidate);
+        if (auto entry = reinterpret_cast<PrintEntry>(module.resolve(PrintEntryName))) {
+            return {entry, {}}; // stays loaded: QLibrary does not unload on destruction
+        }
+        lastError = module.errorString();
+    }
+    return {nullptr, QCoreApplication::translate("Kinwise", "Printing is not available: %1")
+                         .arg(lastError)};
 }
 
 } // namespace
@@ -80,6 +109,19 @@ std::optional<QString> QtPlatform::chooseFile(QWidget* parent, const FileDialogR
 void QtPlatform::openUrl(const QString& address)
 {
     QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
+}
+
+std::optional<QString> QtPlatform::printDocument(const QTextDocument& document)
+{
+    static const PrintModule module = LoadPrintModule();
+    if (!module.entry) {
+        return module.failure;
+    }
+    QString reason;
+    if (module.entry(&document, &reason)) {
+        return std::nullopt;
+    }
+    return reason;
 }
 
 QString QtPlatform::readSetting(const QString& section, const QString& key)

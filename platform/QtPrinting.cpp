@@ -1,5 +1,6 @@
-// Printing lives apart so that the print subsystem stays out of the rest of the platform.
-#include "QtPlatform.h"
+// The print subsystem, in a module of its own that the program loads on its first Print, so
+// that Qt's print support and CUPS cost nothing at start-up.
+#include "QtPrinting.h"
 
 #include <QCoreApplication>
 #include <QPageSize>
@@ -7,9 +8,9 @@
 #include <QPrinterInfo>
 #include <QTextDocument>
 
-namespace kinwise {
+namespace {
 
-std::optional<QString> QtPlatform::printDocument(const QTextDocument& document)
+std::optional<QString> PrintOnDefaultPrinter(const QTextDocument& document)
 {
     const QPrinterInfo target = QPrinterInfo::defaultPrinter();
     if (target.isNull()) {
@@ -32,4 +33,13 @@ std::optional<QString> QtPlatform::printDocument(const QTextDocument& document)
     return std::nullopt;
 }
 
-} // namespace kinwise
+} // namespace
+
+extern "C" Q_DECL_EXPORT bool kinwisePrintDocument(const QTextDocument* document, QString* reason)
+{
+    const std::optional<QString> failure = PrintOnDefaultPrinter(*document);
+    if (failure) {
+        *reason = *failure;
+    }
+    return !failure;
+}

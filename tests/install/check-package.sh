@@ -16,7 +16,8 @@ for library in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 libc6; 
 done
 contents=$(dpkg-deb -c "$package")
 for file in usr/bin/KinwiseFreeMayanNumerology "usr/share/applications/$app_id.desktop" \
-    "usr/share/icons/hicolor/48x48/apps/$app_id.png"; do
+    "usr/share/icons/hicolor/48x48/apps/$app_id.png" \
+    usr/lib/kinwise/kinwise_printing.so; do
     grep -q "\./$file\$" <<<"$contents" || fail "package lacks /$file"
 done
 echo "package $package: ok ($depends)"
