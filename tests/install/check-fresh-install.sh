@@ -57,13 +57,14 @@ in_root() {
     chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin DEBIAN_FRONTEND=noninteractive "$@"
 }
 
-# The newest package, made now when there is none or the program was rebuilt since.
+# The newest package, made now when there is none or the program or a module was rebuilt since.
 newest_package() {
     # shellcheck disable=SC2012 # cpack names the files: no odd characters to guard against
     (cd "$build_dir" && ls -t kinwise_*.deb 2>/dev/null | head -n 1) || true
 }
 package=$(newest_package)
-if [ -z "$package" ] || [ "$build_dir/$program" -nt "$build_dir/$package" ]; then
+if [ -z "$package" ] || [ -n "$(find "$build_dir" -maxdepth 1 -type f \( -name "$program" \
+    -o -name '*.so' \) -newer "$build_dir/$package")" ]; then
     (cd "$build_dir" && cpack -G DEB >/dev/null) || fail "cpack did not build the package"
     package=$(newest_package)
 fi
@@ -75,9 +76,16 @@ in_root sh -c "cd / && apt-get install -y -q --no-install-recommends ./$package"
     fail "apt-get could not install $package: $(grep -m 1 -E 'Depends:|^E:' "$log") (see $log)"
 
 [ -x "$root/usr/bin/$program" ] || fail "/usr/bin/$program is not installed"
-libraries=$(in_root ldd "/usr/bin/$program" 2>&1) || fail "ldd could not read /usr/bin/$program"
-missing=$(grep 'not found' <<<"$libraries" | awk '{print $1}' | paste -sd ' ') || true
-[ -z "$missing" ] || fail "libraries not found in the fresh root: $missing"
+# Files only, so that the removal check below cannot trip over folders other packages share.
+installed=$(in_root dpkg -L kinwise | while read -r file; do
+    [ -d "$root$file" ] || echo "$file"
+done)
+# The executable and the modules it loads later, such as the print module.
+while read -r file; do
+    libraries=$(in_root ldd "$file" 2>&1 </dev/null) || fail "ldd could not read $file"
+    missing=$(grep 'not found' <<<"$libraries" | awk '{print $1}' | paste -sd ' ') || true
+    [ -z "$missing" ] || fail "$file needs libraries not found in the fresh root: $missing"
+done < <(grep -E '^/usr/bin/|\.so$' <<<"$installed")
 
 desktop=$root/usr/share/applications/$app_id.desktop
 [ -s "$desktop" ] || fail "/usr/share/applications/$app_id.desktop is not installed"
@@ -121,8 +129,7 @@ kill -0 "$program_pid" 2>/dev/null && fail "the installed program did not end on
 program_pid=
 
 in_root dpkg -r kinwise >>"$log" 2>&1 || fail "dpkg -r kinwise failed"
-for file in "usr/bin/$program" "usr/share/applications/$app_id.desktop" \
-    "usr/share/metainfo/$app_id.metainfo.xml" "usr/share/icons/hicolor/48x48/apps/$app_id.png"; do
-    [ ! -e "$root/$file" ] || fail "/$file is still there after dpkg -r"
-done
+while read -r file; do
+    [ ! -e "$root$file" ] || fail "$file is still there after dpkg -r"
+done <<<"$installed"
 echo "fresh bookworm install of $package: ok"
