@@ -122,35 +122,39 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::buildRequestFrame()
 {
-    Frame1 = new QGroupBox(Texts::PersonalDetails, client());
+    Frame1 = new QGroupBox(client());
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(Style::Twips(1133, 1320, 4935, 1815));
     Frame1->setFont(Style::Verdana(9.75, true));
+    Frame1->setTitle(Texts::PersonalDetails);
     Style::SetTextColour(Frame1, Qt::white);
 
-    Label1[0] = MakeLabel(Texts::NameLabel, 0, Style::Twips(120, 450, 555, 195), Frame1);
-    Label1[1] = MakeLabel(Texts::DateOfBirthLabel, 1, Style::Twips(120, 855, 1230, 195), Frame1);
+    // The box and the lists take the window font from this see-through panel over the whole frame:
+    // a list given its own font builds its drop-down popup at once, long before it is opened.
+    auto* fields = new QWidget(Frame1);
+    fields->setObjectName(QStringLiteral("Frame1Fields"));
+    fields->setGeometry(Frame1->rect());
+    fields->setFont(Style::Verdana(8.25));
 
-    txtName = new QLineEdit(Frame1);
+    Label1[0] = MakeLabel(Texts::NameLabel, 0, Style::Twips(120, 450, 555, 195), fields);
+    Label1[1] = MakeLabel(Texts::DateOfBirthLabel, 1, Style::Twips(120, 855, 1230, 195), fields);
+
+    txtName = new QLineEdit(fields);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setAccessibleName(Texts::NameLabel);
     txtName->setGeometry(Style::Twips(1530, 360, 3300, 285));
-    txtName->setFont(Style::Verdana(8.25));
 
     cboMonth = MakeList(QStringLiteral("cboMonth"), QStringLiteral("Month"),
-                        Style::Twips(1530, 765, 1400, 315), Frame1);
+                        Style::Twips(1530, 765, 1400, 315), fields);
     cboDate = MakeList(QStringLiteral("cboDate"), QStringLiteral("Day"),
-                       Style::Twips(3030, 765, 700, 315), Frame1);
+                       Style::Twips(3030, 765, 700, 315), fields);
     cboYear = MakeList(QStringLiteral("cboYear"), QStringLiteral("Year"),
-                       Style::Twips(3825, 765, 1000, 315), Frame1);
-    for (QComboBox* list : {cboMonth, cboDate, cboYear}) {
-        list->setFont(Style::Verdana(8.25));
-    }
+                       Style::Twips(3825, 765, 1000, 315), fields);
     Label1[0]->setBuddy(txtName);
     Label1[1]->setBuddy(cboMonth);
 
     cmdCalculate = MakeButton(QStringLiteral("cmdCalculate"), Texts::Calculate,
-                              Style::Twips(105, 1260, 4740, 375), Frame1);
+                              Style::Twips(105, 1260, 4740, 375), fields);
     cmdCalculate->setDefault(true);
     connect(cmdCalculate, &QPushButton::clicked, this, &MainWindow::calculate);
 }
@@ -180,15 +184,22 @@ void MainWindow::setTabOrder()
 
 void MainWindow::fillLists()
 {
+    QStringList months;
     for (const std::string_view month : engine::MonthNames) {
-        cboMonth->addItem(QString::fromLatin1(month.data(), static_cast<qsizetype>(month.size())));
+        months << QString::fromLatin1(month.data(), static_cast<qsizetype>(month.size()));
     }
+    QStringList days;
     for (int day = 1; day <= 31; ++day) {
-        cboDate->addItem(QString::number(day));
+        days << QString::number(day);
     }
+    QStringList years;
     for (int year = engine::FirstYear; year <= engine::LastYear; ++year) {
-        cboYear->addItem(QString::number(year));
+        years << QString::number(year);
     }
+    // One insertion per list, not one per entry.
+    cboMonth->addItems(months);
+    cboDate->addItems(days);
+    cboYear->addItems(years);
     cboMonth->setCurrentIndex(0);
     cboDate->setCurrentIndex(0);
     cboYear->setCurrentIndex(0);
