@@ -43,19 +43,30 @@ BrandPanel::BrandPanel(const QRect& geometry, QWidget* parent) : QFrame(parent)
 
 void BrandPanel::bringCobrandToFront()
 {
-    // Fitted when first shown: only one of the two ever shows in most runs.
-    Style::FitTextToLabel(lblCobrand);
-    lblCobrand->raise();
-    lblCobrand->show();
-    lblFullBrand->hide();
+    bringToFront(lblCobrand, lblFullBrand);
 }
 
 void BrandPanel::bringFullBrandToFront()
 {
-    Style::FitTextToLabel(lblFullBrand);
-    lblFullBrand->raise();
-    lblFullBrand->show();
-    lblCobrand->hide();
+    bringToFront(lblFullBrand, lblCobrand);
+}
+
+void BrandPanel::bringToFront(LinkLabel* front, LinkLabel* back)
+{
+    front->raise();
+    front->show();
+    back->hide();
+    if (isVisible()) {
+        Style::FitTextToLabel(front);
+    }
+}
+
+// Only the label in front when the panel first shows is fitted then; in most runs the other
+// never shows at all.
+void BrandPanel::showEvent(QShowEvent* event)
+{
+    Style::FitTextToLabel(lblCobrand->isHidden() ? lblFullBrand : lblCobrand);
+    QFrame::showEvent(event);
 }
 
 int CoBrandNumber(float r)

@@ -19,6 +19,12 @@ public:
 
     void bringCobrandToFront();
     void bringFullBrandToFront();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void bringToFront(LinkLabel* front, LinkLabel* back);
 };
 
 // The front label of the main window's panel for a draw 0 <= r < 1: r * 6 + 1 rounded half to
