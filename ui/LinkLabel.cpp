@@ -64,7 +64,6 @@ LinkLabel::LinkLabel(const QString& objectName, const QString& storedCaption,
     : QLabel(DisplayedCaption(storedCaption), parent), m_pageKey(pageKey)
 {
     setObjectName(objectName);
-    setCursor(LinkPointer());
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(text());
     setAccessibleDescription(SitePageAddress(pageKey));
@@ -73,6 +72,15 @@ LinkLabel::LinkLabel(const QString& objectName, const QString& storedCaption,
 void LinkLabel::activate()
 {
     OpenSitePage(m_pageKey);
+}
+
+// The pointer's picture is decoded on the first hover over a link, not for every label at start-up.
+void LinkLabel::enterEvent(QEnterEvent* event)
+{
+    if (!testAttribute(Qt::WA_SetCursor)) {
+        setCursor(LinkPointer());
+    }
+    QLabel::enterEvent(event);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)

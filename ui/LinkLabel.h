@@ -18,6 +18,7 @@ public:
     void activate();
 
 protected:
+    void enterEvent(QEnterEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

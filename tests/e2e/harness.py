@@ -438,6 +438,22 @@ class Desktop:
         x, y = self.a11y.centre(node)
         self.click(x, y)
 
+    def pointer_over(self, node):
+        """The pointer the X server shows over a node's centre, as (width, height, hot x, hot y,
+        alpha bytes row by row)."""
+        x, y = self.a11y.centre(node)
+        self.run(["xdotool", "mousemove", "--sync", str(x), str(y)])
+        time.sleep(0.3)
+        from Xlib import display as xdisplay
+        connection = xdisplay.Display(self.display)
+        try:
+            connection.xfixes_query_version()
+            image = connection.xfixes_get_cursor_image(connection.screen().root)
+            alpha = bytes((pixel >> 24) & 0xFF for pixel in image.cursor_image)
+            return image.width, image.height, image.xhot, image.yhot, alpha
+        finally:
+            connection.close()
+
     def active_window_id(self):
         return self.run(["xdotool", "getactivewindow"], check=False).strip()
 

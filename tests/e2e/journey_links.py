@@ -1,9 +1,36 @@
 """Link labels and Help menu items open the vendor's pages in the desktop's browser."""
 
+import subprocess
+
 import harness as h
 from harness import fail
 
 FORUM_LINK = "Talk it over with friendly readers in our Mayan forum!"
+INVITATION = "Enter your date of birth and know more about your lucky Mayan Day Number!"
+POINTER = h.SOURCE_DIR / "assets/pointer/link-pointer.png"
+POINTER_HOTSPOT = (10, 1)
+
+
+def pointer_alpha():
+    """The alpha channel of the link pointer's picture, row by row."""
+    return subprocess.run(["convert", str(POINTER), "-alpha", "extract", "-depth", "8", "gray:-"],
+                          capture_output=True, check=True).stdout
+
+
+def check_pointers(desktop, main):
+    a11y = desktop.a11y
+    link = a11y.find(main, "link", test=lambda n: a11y.name(n).startswith(FORUM_LINK))
+    plain = a11y.find(main, "label", INVITATION)
+    if link is None or plain is None:
+        fail("the main window lacks its forum link or its invitation label")
+    width, height, *hotspot, alpha = desktop.pointer_over(link)
+    if (width, height, tuple(hotspot)) != (32, 32, POINTER_HOTSPOT) or alpha != pointer_alpha():
+        fail(f"over the forum link the pointer is {width}x{height} with its hotspot at "
+             f"{tuple(hotspot)}, not the 32x32 link pointer with its hotspot at {POINTER_HOTSPOT}")
+    desktop.screenshot("pointer-over-link")
+    width, height, *hotspot, alpha = desktop.pointer_over(plain)
+    if (width, height, tuple(hotspot)) == (32, 32, POINTER_HOTSPOT) and alpha == pointer_alpha():
+        fail("the invitation label, which opens nothing, shows the link pointer")
 
 
 def journey(desktop):
@@ -13,6 +40,7 @@ def journey(desktop):
 
     program = desktop.start_program()
     main = program.window("the main window", h.is_main(a11y))
+    check_pointers(desktop, main)
     link = a11y.find(main, "link", test=lambda n: a11y.name(n).startswith(FORUM_LINK))
     if link is None:
         fail("the main window has no forum link")

@@ -81,6 +81,8 @@ private slots:
     void mayanItemChecksLikeTheButton();
     void closingEndsTheProgram_data();
     void closingEndsTheProgram();
+    void onlyLinksShowTheLinkPointer_data();
+    void onlyLinksShowTheLinkPointer();
 
     void aboutWindowContents_data();
     void aboutWindowContents();
@@ -363,6 +365,62 @@ void TestMenus::closingEndsTheProgram()
     }
     QCOMPARE(m_platform->endProcessCalls, 1);
     QCOMPARE(OpenWindows(), QList<QWidget*>());
+}
+
+void TestMenus::onlyLinksShowTheLinkPointer_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("links");
+
+    const QStringList windowLinks{"Label14", "lblCobrand", "lblFullBrand"};
+    QTest::newRow("main") << "main" << windowLinks;
+    QTest::newRow("result") << "result" << windowLinks;
+    QTest::newRow("about") << "about" << QStringList{"lblHomePage", "lblCoBrand"};
+}
+
+// The pointer a person sees over each visible label, reached through the window system.
+void TestMenus::onlyLinksShowTheLinkPointer()
+{
+    QFETCH(QString, window);
+    QFETCH(QStringList, links);
+
+    QWidget* shown = OpenWindow(window == QStringLiteral("about") ? QStringLiteral("main") : window);
+    QVERIFY(shown);
+    if (window == QStringLiteral("about")) {
+        shown->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+        shown = FindWindow(AboutName);
+        QVERIFY(shown);
+    }
+    QVERIFY(QTest::qWaitForWindowExposed(shown));
+    const QPoint hotspot(LinkPointerHotspotX, LinkPointerHotspotY);
+    // Into the window first, off every label, as a real pointer arrives.
+    QTest::mouseMove(shown->windowHandle(), QPoint(1, 1));
+
+    QStringList linksHovered;
+    for (QLabel* label : shown->findChildren<QLabel*>()) {
+        if (!label->isVisible()) {
+            continue;
+        }
+        const QPoint centre = label->mapTo(shown, label->rect().center());
+        QCOMPARE(shown->childAt(centre), label);
+        QTest::mouseMove(shown->windowHandle(), centre);
+        const QCursor pointer = label->cursor();
+        if (links.contains(label->objectName())) {
+            linksHovered << label->objectName();
+            QVERIFY2(pointer.shape() == Qt::BitmapCursor, qPrintable(label->objectName()));
+            QCOMPARE(pointer.hotSpot(), hotspot);
+            QCOMPARE(pointer.pixmap().size(), QSize(LinkPointerSize, LinkPointerSize));
+        } else {
+            QVERIFY2(pointer.shape() == Qt::ArrowCursor, qPrintable(label->objectName()));
+        }
+    }
+    // Of the two stacked brand labels only the front one can be hovered.
+    for (const QString& link : links) {
+        const auto* label = Find<QLabel>(shown, link);
+        QVERIFY(label);
+        QCOMPARE(linksHovered.contains(link), label->isVisible());
+    }
+    QVERIFY(!linksHovered.isEmpty());
 }
 
 void TestMenus::aboutWindowContents_data()
