@@ -1,8 +1,8 @@
-#include "QuitApplication.h"
+#include "app/QuitApplication.h"
 
-#include "Platform.h"
+#include "platform/Platform.h"
+#include "ui/Windows.h"
 
-#include <QApplication>
 #include <QPointer>
 #include <QWidget>
 
@@ -16,12 +16,10 @@ void QuitApplication()
         return;
     }
     quitting = true;
+    // Closing one window may delete others (its dialogs), so they are held by guarded pointers.
     QList<QPointer<QWidget>> windows;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        // Menus and tool tips are top-level too, but belong to their windows.
-        if (window->windowType() == Qt::Window || window->windowType() == Qt::Dialog) {
-            windows.append(window);
-        }
+    for (QWidget* window : LoadedWindows()) {
+        windows.append(window);
     }
     for (const QPointer<QWidget>& window : windows) {
         if (window) {

@@ -1,13 +1,14 @@
-#include "StartApplication.h"
+#include "app/StartApplication.h"
 
-#include "BrandPanel.h"
-#include "LinkLabel.h"
-#include "MainWindow.h"
-#include "Platform.h"
-#include "QuitApplication.h"
-#include "Texts.h"
-#include "UpdateReminder.h"
-#include "Windows.h"
+#include "app/QuitApplication.h"
+#include "app/UpdateReminder.h"
+#include "platform/Platform.h"
+#include "ui/BrandPanel.h"
+#include "ui/LinkLabel.h"
+#include "ui/MainWindow.h"
+#include "ui/Texts.h"
+#include "ui/TopWindow.h"
+#include "ui/Windows.h"
 
 namespace kinwise {
 
@@ -19,6 +20,7 @@ bool StartApplication()
         modHelp::QuitApplication();
         return false;
     }
+    TopWindow::setQuitHandler(modHelp::QuitApplication);
     platform().seedRandomFromClock();
     InstallLinkLabelAccessibility();
     modHelp::UpdateReminder();

@@ -1,7 +1,9 @@
-#include "UpdateReminder.h"
+#include "app/UpdateReminder.h"
 
-#include "Platform.h"
-#include "SitePages.h"
+#include "files/ReminderValue.h"
+
+#include "platform/Platform.h"
+#include "ui/SitePages.h"
 
 namespace kinwise::modHelp {
 

@@ -1,7 +1,7 @@
-#include "Identity.h"
-#include "QtPlatform.h"
-#include "StartApplication.h"
+#include "app/StartApplication.h"
 #include "assets/AssetPaths.h"
+#include "platform/Identity.h"
+#include "platform/QtPlatform.h"
 
 #include <QApplication>
 
@@ -15,7 +15,7 @@ int main(int argc, char* argv[])
 
     kinwise::InitAssets();
     kinwise::QtPlatform platform;
-    kinwise::setPlatform(&platform);
+    const kinwise::PlatformInstallation installation(platform);
     if (!kinwise::StartApplication()) {
         return 0;
     }

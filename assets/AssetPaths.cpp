@@ -1,4 +1,4 @@
-#include "AssetPaths.h"
+#include "assets/AssetPaths.h"
 
 #include "engine/modMayanNumerology.h"
 
@@ -26,7 +26,7 @@ QString TonePicturePath(int dayNumber)
         modMayanNumerology::DayNumberRow(static_cast<std::int16_t>(dayNumber)).ToneName;
     return QStringLiteral(":/tones/%1-%2.jpg")
         .arg(dayNumber, 2, 10, QLatin1Char('0'))
-        .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        .arg(QString::fromUtf8(name));
 }
 
 QString SamplePicturePath()

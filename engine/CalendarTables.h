@@ -1,7 +1,7 @@
 // The 260-day count as lookup tables, generated at compile time from their defining rules.
 #pragma once
 
-#include "Catalogue.h"
+#include "engine/Catalogue.h"
 
 #include <array>
 #include <cstdint>
@@ -12,7 +12,6 @@ namespace kinwise::modMayanNumerology {
 inline constexpr std::int16_t CycleLength = 260;
 inline constexpr std::int16_t YearSlots = LastYear - FirstYear + 2;
 inline constexpr std::int16_t MonthSlots = 32;
-inline constexpr std::int16_t MonthCount = 12;
 
 constexpr bool IsGregorianLeapYear(int year)
 {
@@ -48,10 +47,6 @@ inline constexpr std::int16_t YearBaseBeforeFirstYear = [] {
     const int value = YearBase[0] - YearStep(FirstYear);
     return static_cast<std::int16_t>(value < 1 ? value + CycleLength : value);
 }();
-
-inline constexpr std::array<std::string_view, MonthCount> MonthNames{
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
 
 // Days per month, February always with its 29th day.
 inline constexpr std::array<int, MonthCount> MonthLength{31, 29, 31, 30, 31, 30,
@@ -139,8 +134,8 @@ static_assert(MonthMatches(0, 46, 31, 76) && MonthMatches(1, 77, 29, 105) &&
               MonthMatches(10, 245, 30, 14) && MonthMatches(11, 15, 31, 45));
 static_assert(MonthOffset[10][15] == 260 && MonthOffset[10][16] == 1);
 
-static_assert(ToneTable[0] == 8 && ToneTable[5] == 13 && ToneTable[6] == 1 &&
-              ToneTable[259] == 7 && ToneTable[260] == 0);
+static_assert(ToneTable[0] == 8 && ToneTable[5] == 13 && ToneTable[6] == 1 && ToneTable[259] == 7 &&
+              ToneTable[260] == 0);
 static_assert(SignNameTable[0] == "BATZ - (CHUEN)" && SignNameTable[1] == "E - (EB)" &&
               SignNameTable[2] == "AJ - (BEN)" && SignNameTable[259] == "TZI - (OC)" &&
               SignNameTable[260].empty());

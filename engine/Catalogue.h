@@ -1,16 +1,17 @@
 // The interpretation catalogue: one row per day sign, one per day number, in row order.
 #pragma once
 
-#include "FamousPersonalities.h"
-#include "SignDescriptions.h"
-#include "ToneDescriptions.h"
-#include "modMayanNumerology.h"
+#include "engine/FamousPersonalities.h"
+#include "engine/SignDescriptions.h"
+#include "engine/ToneDescriptions.h"
+#include "engine/modMayanNumerology.h"
 
 #include <array>
 
 namespace kinwise::modMayanNumerology {
 
 // Row order starts with the Monkey: the traditional sequence begun at its eleventh sign.
+// clang-format off
 inline constexpr std::array<DaySignEntry, DaySignCount> DaySigns{{
     {"BATZ - (CHUEN)", "Monkey", SignDescriptions[0], "Witty and demonstrative", "Aventurine",
      "Manifestation", FamousPersonalities[0]},
@@ -57,6 +58,7 @@ inline constexpr std::array<DaySignEntry, DaySignCount> DaySigns{{
 inline constexpr std::array<std::string_view, DayNumberCount> ToneNames{
     "Magnetic", "Lunar",    "Electric", "Self-Existing", "Overtone", "Rhythmic", "Resonant",
     "Galactic", "Solar",    "Planetary", "Spectral",     "Crystal",  "Cosmic"};
+// clang-format on
 
 constexpr std::array<DayNumberEntry, DayNumberCount> MakeDayNumbers()
 {

@@ -1,7 +1,7 @@
 // Fixed openings and lengths of the catalogue's long texts, checked at compile time.
 #pragma once
 
-#include "Catalogue.h"
+#include "engine/Catalogue.h"
 
 namespace kinwise::modMayanNumerology {
 
@@ -65,8 +65,8 @@ constexpr bool TextsHaveShapes(const std::array<std::string_view, N>& texts,
                                const std::array<TextShape, N>& shapes)
 {
     for (std::size_t row = 0; row < N; ++row) {
-        if (texts[row].size() != shapes[row].length || !texts[row].starts_with(shapes[row].opening) ||
-            !IsPlainParagraph(texts[row])) {
+        if (texts[row].size() != shapes[row].length ||
+            !texts[row].starts_with(shapes[row].opening) || !IsPlainParagraph(texts[row])) {
             return false;
         }
     }

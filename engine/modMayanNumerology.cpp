@@ -1,7 +1,7 @@
-#include "modMayanNumerology.h"
+#include "engine/modMayanNumerology.h"
 
-#include "CalendarTables.h"
-#include "CatalogueChecks.h"
+#include "engine/CalendarTables.h"
+#include "engine/CatalogueChecks.h"
 
 #include <cassert>
 

@@ -2,6 +2,7 @@
 // 260-day count, with the catalogue texts that belong to them. No user interface, no Qt.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -53,6 +54,12 @@ inline constexpr std::int16_t FirstYear = 1900;
 inline constexpr std::int16_t LastYear = 2016;
 inline constexpr std::int16_t DaySignCount = 20;
 inline constexpr std::int16_t DayNumberCount = 13;
+inline constexpr std::int16_t MonthCount = 12;
+
+// The month names a request holds, in calendar order.
+inline constexpr std::array<std::string_view, MonthCount> MonthNames{
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
 
 // Computes DayNumber and DaySignName from BirthDay, BirthMonth and BirthYear, then selects the
 // texts. A year outside FirstYear..LastYear leaves the reading as it was.

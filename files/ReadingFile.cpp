@@ -1,6 +1,6 @@
-#include "ReadingFile.h"
+#include "files/ReadingFile.h"
 
-#include "modHelp.h"
+#include "files/modHelp.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "modHelp.h"
+#include "files/modHelp.h"
 
 #include <QStringDecoder>
 

@@ -1,6 +1,6 @@
-#include "Platform.h"
+#include "platform/Platform.h"
 
-#include <cassert>
+#include <QtGlobal>
 
 namespace kinwise {
 
@@ -10,13 +10,20 @@ Platform* installed = nullptr;
 
 Platform& platform()
 {
-    assert(installed);
+    if (!installed) {
+        qFatal("kinwise::platform() was called before a platform was installed");
+    }
     return *installed;
 }
 
-void setPlatform(Platform* platform)
+PlatformInstallation::PlatformInstallation(Platform& platform) : m_previous(installed)
 {
-    installed = platform;
+    installed = &platform;
+}
+
+PlatformInstallation::~PlatformInstallation()
+{
+    installed = m_previous;
 }
 
 } // namespace kinwise

@@ -75,8 +75,21 @@ public:
     virtual void endProcess() = 0;
 };
 
+// The installed platform; calling it with none installed is a programming error and stops the
+// program with a message saying so.
 Platform& platform();
-// Installs the platform that platform() returns; the caller keeps ownership.
-void setPlatform(Platform* platform);
+
+// Installs a platform for its lifetime and puts back the one before it when it goes.
+class PlatformInstallation
+{
+public:
+    explicit PlatformInstallation(Platform& platform);
+    ~PlatformInstallation();
+    PlatformInstallation(const PlatformInstallation&) = delete;
+    PlatformInstallation& operator=(const PlatformInstallation&) = delete;
+
+private:
+    Platform* m_previous;
+};
 
 } // namespace kinwise

@@ -1,14 +1,13 @@
-#include "QtPlatform.h"
+#include "platform/QtPlatform.h"
 
-#include "Identity.h"
-#include "QtPrinting.h"
+#include "platform/Identity.h"
+#include "platform/QtPrinting.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
-#include <QLibrary>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QSettings>
@@ -37,33 +36,6 @@ QString InstanceLockPath()
         folder = QDir::tempPath();
     }
     return folder + QLatin1Char('/') + Identity::ExecutableName + QStringLiteral(".lock");
-}
-
-struct PrintModule
-{
-    PrintEntry entry = nullptr;
-    QString failure;
-};
-
-// The print module beside the executable (build tree), then in the private library folder of
-// an installed tree, then wherever the loader finds it.
-PrintModule LoadPrintModule()
-{
-    const QString appDir = QCoreApplication::applicationDirPath();
-    const QString name = QString::fromLatin1(PrintModuleName);
-    const QStringList candidates = {appDir + QLatin1Char('/') + name,
-                                    appDir + QStringLiteral("/" KINWISE_PRIVATE_LIBDIR "/") + name,
-                                    name};
-    QString lastError;
-    for (const QString& candidate : candidates) {
-        QLibrary module(candidate);
-        if (auto entry = reinterpret_cast<PrintEntry>(module.resolve(PrintEntryName))) {
-            return {entry, {}}; // stays loaded: QLibrary does not unload on destruction
-        }
-        lastError = module.errorString();
-    }
-    return {nullptr, QCoreApplication::translate("Kinwise", "Printing is not available: %1")
-                         .arg(lastError)};
 }
 
 } // namespace
@@ -113,15 +85,7 @@ void QtPlatform::openUrl(const QString& address)
 
 std::optional<QString> QtPlatform::printDocument(const QTextDocument& document)
 {
-    static const PrintModule module = LoadPrintModule();
-    if (!module.entry) {
-        return module.failure;
-    }
-    QString reason;
-    if (module.entry(&document, &reason)) {
-        return std::nullopt;
-    }
-    return reason;
+    return PrintOnDefaultPrinter(document);
 }
 
 QString QtPlatform::readSetting(const QString& section, const QString& key)

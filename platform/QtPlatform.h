@@ -1,7 +1,7 @@
 // The platform of the running program, on Qt's own facilities.
 #pragma once
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 #include <QRandomGenerator>
 

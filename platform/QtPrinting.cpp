@@ -1,6 +1,4 @@
-// The print subsystem, in a module of its own that the program loads on its first Print, so
-// that Qt's print support and CUPS cost nothing at start-up.
-#include "QtPrinting.h"
+#include "platform/QtPrinting.h"
 
 #include <QCoreApplication>
 #include <QPageSize>
@@ -8,7 +6,7 @@
 #include <QPrinterInfo>
 #include <QTextDocument>
 
-namespace {
+namespace kinwise {
 
 std::optional<QString> PrintOnDefaultPrinter(const QTextDocument& document)
 {
@@ -33,13 +31,4 @@ std::optional<QString> PrintOnDefaultPrinter(const QTextDocument& document)
     return std::nullopt;
 }
 
-} // namespace
-
-extern "C" Q_DECL_EXPORT bool kinwisePrintDocument(const QTextDocument* document, QString* reason)
-{
-    const std::optional<QString> failure = PrintOnDefaultPrinter(*document);
-    if (failure) {
-        *reason = *failure;
-    }
-    return !failure;
-}
+} // namespace kinwise

@@ -1,16 +1,15 @@
-// The entry point of the print module, resolved by name when the program first prints.
+// Printing a document on the default printer, with no dialog.
 #pragma once
 
 #include <QString>
-#include <QtGlobal>
+
+#include <optional>
 
 class QTextDocument;
 
 namespace kinwise {
 
-inline constexpr char PrintModuleName[] = "kinwise_printing";
-inline constexpr char PrintEntryName[] = "kinwisePrintDocument";
-// Prints on the default printer without a dialog; false with the reason when it could not.
-using PrintEntry = bool (*)(const QTextDocument* document, QString* reason);
+// The reason when the document could not be printed; nothing once it went to the printer.
+std::optional<QString> PrintOnDefaultPrinter(const QTextDocument& document);
 
 } // namespace kinwise

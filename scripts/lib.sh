@@ -8,7 +8,7 @@ BUILD_DIR="$ROOT/build"
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
 TEST_PACKAGES=(xvfb xauth xdotool openbox x11-utils imagemagick cups cups-client cups-filters
     poppler-utils at-spi2-core python3 python3-pyatspi dbus-x11 xdg-utils desktop-file-utils
-    appstream clang libclang-rt-14-dev dpkg-dev file debootstrap python3-xlib)
+    appstream clang libclang-rt-14-dev clang-format dpkg-dev file debootstrap python3-xlib)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
@@ -33,6 +33,12 @@ install_missing() {
     as_root apt-get update -qq
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
         "${missing[@]}"
+}
+
+# The C++ sources as clang-format would write them; tables are fenced with "clang-format off".
+check_formatting() {
+    git -C "$ROOT" ls-files -z --cached --others --exclude-standard -- '*.cpp' '*.h' |
+        (cd "$ROOT" && xargs -0 clang-format --dry-run --Werror)
 }
 
 configure_and_build() {

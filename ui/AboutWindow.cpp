@@ -1,11 +1,11 @@
-#include "AboutWindow.h"
+#include "ui/AboutWindow.h"
 
-#include "Identity.h"
-#include "LinkLabel.h"
-#include "SitePages.h"
-#include "Style.h"
-#include "Texts.h"
 #include "assets/AssetPaths.h"
+#include "platform/Identity.h"
+#include "ui/LinkLabel.h"
+#include "ui/SitePages.h"
+#include "ui/Style.h"
+#include "ui/Texts.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
-#include "BrandPanel.h"
+#include "ui/BrandPanel.h"
 
-#include "LinkLabel.h"
-#include "SitePages.h"
-#include "Style.h"
-#include "Texts.h"
+#include "ui/LinkLabel.h"
+#include "ui/SitePages.h"
+#include "ui/Style.h"
+#include "ui/Texts.h"
 
 #include <cmath>
 #include <cstdint>

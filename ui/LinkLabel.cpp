@@ -1,7 +1,7 @@
-#include "LinkLabel.h"
+#include "ui/LinkLabel.h"
 
-#include "SitePages.h"
 #include "assets/AssetPaths.h"
+#include "ui/SitePages.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>

@@ -1,18 +1,18 @@
-#include "MainWindow.h"
+#include "ui/MainWindow.h"
 
-#include "BrandPanel.h"
-#include "CurrentReading.h"
-#include "LinkLabel.h"
-#include "MenuBars.h"
-#include "Platform.h"
-#include "ReadingCommands.h"
-#include "SitePages.h"
-#include "Style.h"
-#include "Texts.h"
-#include "Windows.h"
-#include "engine/CalendarTables.h"
+#include "platform/Platform.h"
+#include "ui/BrandPanel.h"
+#include "ui/Controls.h"
+#include "ui/LinkLabel.h"
+#include "ui/MenuBars.h"
+#include "ui/ReadingCommands.h"
+#include "ui/SitePages.h"
+#include "ui/Style.h"
+#include "ui/Texts.h"
+#include "ui/Windows.h"
 
 #include <QComboBox>
+#include <QDate>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -27,14 +27,12 @@ namespace engine = modMayanNumerology;
 
 namespace {
 
-QLabel* MakeLabel(const QString& caption, int index, const QRect& geometry, QWidget* parent)
+// One of the control array Label1, told apart by its index.
+QLabel* MakeLabel1(const QString& caption, int index, const QRect& geometry, QWidget* parent)
 {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QStringLiteral("Label1"));
+    QLabel* label = MakeLabel(QStringLiteral("Label1"), caption, geometry,
+                              Style::Verdana(8.25, true), Qt::white, parent);
     label->setProperty("Index", index);
-    label->setGeometry(geometry);
-    label->setFont(Style::Verdana(8.25, true));
-    Style::SetTextColour(label, Qt::white);
     return label;
 }
 
@@ -49,34 +47,22 @@ QComboBox* MakeList(const QString& name, const QString& accessibleName, const QR
     return list;
 }
 
-QPushButton* MakeButton(const QString& name, const QString& caption, const QRect& geometry,
-                        QWidget* parent)
+QPushButton* MakeBoldButton(const QString& name, const QString& caption, const QRect& geometry,
+                            QWidget* parent)
 {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
+    QPushButton* button = MakeButton(name, caption, geometry, parent);
     button->setFont(Style::Verdana(8.25, true));
     return button;
-}
-
-bool IsLeapYear(int year)
-{
-    return engine::IsGregorianLeapYear(year);
 }
 
 } // namespace
 
 MainWindow::MainWindow() : TopWindow(QStringLiteral("frmMain"), Style::TwipsSize(7200, 4680))
 {
-    Label14 = new LinkLabel(QStringLiteral("Label14"), Texts::ForumLink, PageKey::Home, client());
-    Label14->setGeometry(Style::Twips(503, 60, 6195, 435));
-    Label14->setAlignment(Qt::AlignCenter);
-    Label14->setWordWrap(true);
-    Label14->setFont(Style::Verdana(8.25, true, true));
-    Style::SetTextColour(Label14, Style::LinkCyan);
-    Style::FitTextToLabel(Label14);
+    Label14 = MakeHomeLink(QStringLiteral("Label14"), Texts::ForumLink,
+                           Style::Twips(503, 60, 6195, 435), true, client());
 
-    Label1[2] = MakeLabel(Texts::Invitation, 2, Style::Twips(503, 720, 6195, 435), client());
+    Label1[2] = MakeLabel1(Texts::Invitation, 2, Style::Twips(503, 720, 6195, 435), client());
     Label1[2]->setAlignment(Qt::AlignCenter);
     Label1[2]->setWordWrap(true);
     Style::SetTextColour(Label1[2], Style::Cream);
@@ -84,8 +70,8 @@ MainWindow::MainWindow() : TopWindow(QStringLiteral("frmMain"), Style::TwipsSize
 
     buildRequestFrame();
 
-    cmdOpen = MakeButton(QStringLiteral("cmdOpen"), Texts::OpenSaved,
-                         Style::Twips(1238, 3255, 4740, 375), client());
+    cmdOpen = MakeBoldButton(QStringLiteral("cmdOpen"), Texts::OpenSaved,
+                             Style::Twips(1238, 3255, 4740, 375), client());
     connect(cmdOpen, &QPushButton::clicked, this, &MainWindow::openSavedReading);
 
     fraFullBrand = new BrandPanel(Style::Twips(68, 3780, 7065, 850), client());
@@ -136,8 +122,8 @@ void MainWindow::buildRequestFrame()
     fields->setGeometry(Frame1->rect());
     fields->setFont(Style::Verdana(8.25));
 
-    Label1[0] = MakeLabel(Texts::NameLabel, 0, Style::Twips(120, 450, 555, 195), fields);
-    Label1[1] = MakeLabel(Texts::DateOfBirthLabel, 1, Style::Twips(120, 855, 1230, 195), fields);
+    Label1[0] = MakeLabel1(Texts::NameLabel, 0, Style::Twips(120, 450, 555, 195), fields);
+    Label1[1] = MakeLabel1(Texts::DateOfBirthLabel, 1, Style::Twips(120, 855, 1230, 195), fields);
 
     txtName = new QLineEdit(fields);
     txtName->setObjectName(QStringLiteral("txtName"));
@@ -153,8 +139,8 @@ void MainWindow::buildRequestFrame()
     Label1[0]->setBuddy(txtName);
     Label1[1]->setBuddy(cboMonth);
 
-    cmdCalculate = MakeButton(QStringLiteral("cmdCalculate"), Texts::Calculate,
-                              Style::Twips(105, 1260, 4740, 375), fields);
+    cmdCalculate = MakeBoldButton(QStringLiteral("cmdCalculate"), Texts::Calculate,
+                                  Style::Twips(105, 1260, 4740, 375), fields);
     cmdCalculate->setDefault(true);
     connect(cmdCalculate, &QPushButton::clicked, this, &MainWindow::calculate);
 }
@@ -186,7 +172,7 @@ void MainWindow::fillLists()
 {
     QStringList months;
     for (const std::string_view month : engine::MonthNames) {
-        months << QString::fromLatin1(month.data(), static_cast<qsizetype>(month.size()));
+        months << QString::fromUtf8(month);
     }
     QStringList days;
     for (int day = 1; day <= 31; ++day) {
@@ -216,19 +202,15 @@ bool MainWindow::ValidateRequest()
     const int month = cboMonth->currentIndex() + 1;
     const int day = cboDate->currentIndex() + 1;
     const int year = cboYear->currentText().toInt();
-    const int lastOfFebruary = IsLeapYear(year) ? 29 : 28;
-    if (month == 2 && day > lastOfFebruary) {
-        platform().showMessage(this, Texts::CorrectDateOrMonth, MessageIcon::Information,
-                               MessageButtons::Ok);
-        return false;
+    // The days a month lacks are the 29th to 31st of February (29 February only outside leap
+    // years, which follow the calendar's century rule) and the 31st of a thirty-day month.
+    if (QDate::isValid(year, month, day)) {
+        return true;
     }
-    const bool thirtyDays = month == 4 || month == 6 || month == 9 || month == 11;
-    if (thirtyDays && day == 31) {
-        platform().showMessage(this, Texts::CorrectDateOrMonthSpaced, MessageIcon::Information,
-                               MessageButtons::Ok);
-        return false;
-    }
-    return true;
+    const QString& message =
+        month == 2 ? Texts::CorrectDateOrMonth : Texts::CorrectDateOrMonthSpaced;
+    platform().showMessage(this, message, MessageIcon::Information, MessageButtons::Ok);
+    return false;
 }
 
 void MainWindow::calculate()
@@ -236,13 +218,12 @@ void MainWindow::calculate()
     if (!ValidateRequest()) {
         return;
     }
-    Reading& reading = CurrentReading();
-    reading.PersonName = txtName->text().trimmed().toStdString();
-    reading.BirthYear = static_cast<std::int16_t>(cboYear->currentText().trimmed().toInt());
-    reading.BirthMonth = cboMonth->currentText().trimmed().toStdString();
-    reading.BirthDay = static_cast<std::int16_t>(cboDate->currentText().trimmed().toInt());
-    engine::ComputeReading(reading);
-    ShowResultWindow();
+    Reading request;
+    request.PersonName = txtName->text().trimmed().toStdString();
+    request.BirthYear = static_cast<std::int16_t>(cboYear->currentText().trimmed().toInt());
+    request.BirthMonth = cboMonth->currentText().trimmed().toStdString();
+    request.BirthDay = static_cast<std::int16_t>(cboDate->currentText().trimmed().toInt());
+    CalculateReading(request);
     unload();
 }
 

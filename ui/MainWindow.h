@@ -1,7 +1,7 @@
 // frmMain: where a reading is asked for.
 #pragma once
 
-#include "TopWindow.h"
+#include "ui/TopWindow.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
-#include "MenuBars.h"
+#include "ui/MenuBars.h"
 
-#include "AboutWindow.h"
-#include "SitePages.h"
-#include "Texts.h"
+#include "ui/AboutWindow.h"
+#include "ui/SitePages.h"
+#include "ui/Texts.h"
 
 #include <QMenuBar>
 

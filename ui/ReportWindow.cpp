@@ -1,14 +1,14 @@
-#include "ReportWindow.h"
+#include "ui/ReportWindow.h"
 
-#include "BrandPanel.h"
-#include "CurrentReading.h"
-#include "Identity.h"
-#include "LinkLabel.h"
-#include "ReadingCommands.h"
-#include "SitePages.h"
-#include "Style.h"
-#include "Texts.h"
 #include "assets/AssetPaths.h"
+#include "platform/Identity.h"
+#include "ui/BrandPanel.h"
+#include "ui/Controls.h"
+#include "ui/LinkLabel.h"
+#include "ui/ReadingCommands.h"
+#include "ui/SitePages.h"
+#include "ui/Style.h"
+#include "ui/Texts.h"
 
 #include <QClipboard>
 #include <QEvent>
@@ -139,7 +139,8 @@ void BuildReport(QTextEdit* box, const Reading& reading)
     report.footer(true);
 }
 
-ReportWindow::ReportWindow(QWidget* resultWindow) : QDialog(resultWindow), CD(SaveDialogRequest())
+ReportWindow::ReportWindow(QWidget* resultWindow, const Reading& reading)
+    : QDialog(resultWindow), CD(SaveDialogRequest()), m_reading(reading)
 {
     setObjectName(QStringLiteral("frmSave"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -150,16 +151,10 @@ ReportWindow::ReportWindow(QWidget* resultWindow) : QDialog(resultWindow), CD(Sa
     setFont(Style::Verdana(8.25));
     Style::SetBackground(this, Style::WindowTeal);
 
-    Label14 = new LinkLabel(QStringLiteral("Label14"), Texts::ForumPraise, PageKey::Home, this);
-    Label14->setGeometry(Style::Twips(1747, 0, 4230, 195));
-    Label1 = new LinkLabel(QStringLiteral("Label1"), Texts::SiteLink, PageKey::Home, this);
-    Label1->setGeometry(Style::Twips(1867, 180, 3990, 195));
-    for (LinkLabel* link : {Label14, Label1}) {
-        link->setAlignment(Qt::AlignCenter);
-        link->setFont(Style::Verdana(8.25, true, true));
-        Style::SetTextColour(link, Style::LinkCyan);
-        Style::FitTextToLabel(link);
-    }
+    Label14 = MakeHomeLink(QStringLiteral("Label14"), Texts::ForumPraise,
+                           Style::Twips(1747, 0, 4230, 195), false, this);
+    Label1 = MakeHomeLink(QStringLiteral("Label1"), Texts::SiteLink,
+                          Style::Twips(1867, 180, 3990, 195), false, this);
 
     RTB = new QTextEdit(this);
     RTB->setObjectName(QStringLiteral("RTB"));
@@ -174,20 +169,17 @@ ReportWindow::ReportWindow(QWidget* resultWindow) : QDialog(resultWindow), CD(Sa
     RTB->viewport()->installEventFilter(this);
     connect(RTB, &QTextEdit::textChanged, this, [] { QGuiApplication::clipboard()->clear(); });
 
-    cmdSave = new QPushButton(QStringLiteral("&Save"), this);
-    cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdSave->setGeometry(Style::Twips(5400, 6570, 1125, 345));
+    cmdSave = MakeButton(QStringLiteral("cmdSave"), QStringLiteral("&Save"),
+                         Style::Twips(5400, 6570, 1125, 345), this);
     cmdSave->setFont(Style::MsSansSerif(8.25));
-    cmdPrint = new QPushButton(QStringLiteral("&Print"), this);
-    cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
-    cmdPrint->setGeometry(Style::Twips(6555, 6570, 1125, 345));
-    connect(cmdSave, &QPushButton::clicked, this,
-            [this] { SaveReadingFile(this, CD, CurrentReading()); });
+    cmdPrint = MakeButton(QStringLiteral("cmdPrint"), QStringLiteral("&Print"),
+                          Style::Twips(6555, 6570, 1125, 345), this);
+    connect(cmdSave, &QPushButton::clicked, this, [this] { SaveReadingFile(this, CD, m_reading); });
     connect(cmdPrint, &QPushButton::clicked, this, [this] { PrintReport(this, RTB); });
 
     fraFullBrand = new BrandPanel(Style::Twips(30, 6950, 7665, 855), this);
 
-    BuildReport(RTB, CurrentReading());
+    BuildReport(RTB, m_reading);
     RTB->moveCursor(QTextCursor::Start);
     QWidget::setTabOrder(RTB, cmdSave);
     QWidget::setTabOrder(cmdSave, cmdPrint);

@@ -1,8 +1,8 @@
-// frmSave: the current reading laid out as a formatted report, to print or save.
+// frmSave: a reading laid out as a formatted report, to print or save.
 #pragma once
 
-#include "Platform.h"
 #include "engine/modMayanNumerology.h"
+#include "platform/Platform.h"
 
 #include <QDialog>
 
@@ -20,7 +20,7 @@ class ReportWindow : public QDialog
     Q_OBJECT
 
 public:
-    explicit ReportWindow(QWidget* resultWindow);
+    ReportWindow(QWidget* resultWindow, const Reading& reading);
 
     LinkLabel* Label14;
     LinkLabel* Label1;
@@ -33,6 +33,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Reading m_reading;
 };
 
 // Appends the report of the reading to the box, in the box's font.

@@ -1,14 +1,14 @@
-#include "ResultWindow.h"
+#include "ui/ResultWindow.h"
 
-#include "BrandPanel.h"
-#include "CurrentReading.h"
-#include "LinkLabel.h"
-#include "MenuBars.h"
-#include "SitePages.h"
-#include "Style.h"
-#include "Texts.h"
-#include "Windows.h"
 #include "assets/AssetPaths.h"
+#include "ui/BrandPanel.h"
+#include "ui/Controls.h"
+#include "ui/LinkLabel.h"
+#include "ui/MenuBars.h"
+#include "ui/SitePages.h"
+#include "ui/Style.h"
+#include "ui/Texts.h"
+#include "ui/Windows.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -20,32 +20,9 @@ namespace kinwise {
 
 namespace engine = modMayanNumerology;
 
-namespace {
-
-QLabel* MakeLabel(const QString& name, const QString& caption, const QRect& geometry,
-                  const QColor& colour, const QFont& font, QWidget* parent)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setFont(font);
-    Style::SetTextColour(label, colour);
-    return label;
-}
-
-QPushButton* MakeButton(const QString& name, const QString& caption, const QRect& geometry,
-                        QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    return button;
-}
-
-} // namespace
-
-ResultWindow::ResultWindow()
-    : TopWindow(QStringLiteral("frmMayanNumerologyResult"), Style::TwipsSize(8190, 4530))
+ResultWindow::ResultWindow(const Reading& reading)
+    : TopWindow(QStringLiteral("frmMayanNumerologyResult"), Style::TwipsSize(8190, 4530)),
+      m_reading(reading)
 {
     for (int dayNumber = 1; dayNumber <= engine::DayNumberCount; ++dayNumber) {
         imgGalacticTone.append(TonePicturePath(dayNumber));
@@ -53,16 +30,11 @@ ResultWindow::ResultWindow()
     for (int daySign = 1; daySign <= engine::DaySignCount; ++daySign) {
         const std::string_view key =
             engine::DaySignRow(static_cast<std::int16_t>(daySign)).EnglishName;
-        imgMayanDaySign.append(QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())));
+        imgMayanDaySign.append(QString::fromUtf8(key));
     }
 
-    Label14 = new LinkLabel(QStringLiteral("Label14"), Texts::ForumLink, PageKey::Home, client());
-    Label14->setGeometry(Style::Twips(1583, 30, 5025, 435));
-    Label14->setAlignment(Qt::AlignCenter);
-    Label14->setWordWrap(true);
-    Label14->setFont(Style::Verdana(8.25, true, true));
-    Style::SetTextColour(Label14, Style::LinkCyan);
-    Style::FitTextToLabel(Label14);
+    Label14 = MakeHomeLink(QStringLiteral("Label14"), Texts::ForumLink,
+                           Style::Twips(1583, 30, 5025, 435), true, client());
 
     buildFrame();
 
@@ -91,11 +63,11 @@ void ResultWindow::buildFrame()
     Style::SetBackground(Frame1, Style::WindowTeal);
 
     Label1 = MakeLabel(QStringLiteral("Label1"), Texts::MayanDayNumber,
-                       Style::Twips(120, 652, 1935, 210), Style::Salmon, Style::Verdana(9, true),
+                       Style::Twips(120, 652, 1935, 210), Style::Verdana(9, true), Style::Salmon,
                        Frame1);
     lblMayanDayNumber = MakeLabel(QStringLiteral("lblMayanDayNumber"), QStringLiteral("Number"),
-                                  Style::Twips(2160, 540, 1635, 435), Style::Pink,
-                                  Style::Verdana(18, true), Frame1);
+                                  Style::Twips(2160, 540, 1635, 435), Style::Verdana(18, true),
+                                  Style::Pink, Frame1);
     lblMayanDayNumber->setAlignment(Qt::AlignCenter);
     Style::FitTextToLabel(Label1);
 
@@ -107,7 +79,7 @@ void ResultWindow::buildFrame()
 
     lblMayanNoDesc =
         MakeLabel(QStringLiteral("lblMayanNoDesc"), QStringLiteral("Desc"),
-                  Style::Twips(120, 1440, 7815, 1500), Style::Cream, Frame1->font(), Frame1);
+                  Style::Twips(120, 1440, 7815, 1500), Frame1->font(), Style::Cream, Frame1);
     lblMayanNoDesc->setWordWrap(true);
     lblMayanNoDesc->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
@@ -125,7 +97,8 @@ void ResultWindow::buildMenuBar()
 
 void ResultWindow::showReading()
 {
-    Reading& reading = CurrentReading();
+    // Computed again on loading, so the window shows what its own reading gives.
+    Reading& reading = m_reading;
     engine::ComputeReading(reading);
     lblMayanDayNumber->setText(QString::number(reading.DayNumber));
     lblMayanNoDesc->setText(QString::fromStdString(reading.NumberDescription));
@@ -138,8 +111,7 @@ void ResultWindow::showReading()
     picGalacticTone->setPixmap(picture.isNull() ? QPixmap(SamplePicturePath()) : picture);
     if (hasTone) {
         const std::string_view tone = engine::DayNumberRow(reading.DayNumber).ToneName;
-        picGalacticTone->setAccessibleName(
-            QString::fromLatin1(tone.data(), static_cast<qsizetype>(tone.size())));
+        picGalacticTone->setAccessibleName(QString::fromUtf8(tone));
     }
 }
 
@@ -151,7 +123,7 @@ void ResultWindow::back()
 
 void ResultWindow::save()
 {
-    ShowReportWindow(this);
+    ShowReportWindow(this, m_reading);
 }
 
 } // namespace kinwise

@@ -1,7 +1,8 @@
-// frmMayanNumerologyResult: the day number of the current reading, its picture and description.
+// frmMayanNumerologyResult: the day number of a reading, its picture and description.
 #pragma once
 
-#include "TopWindow.h"
+#include "engine/modMayanNumerology.h"
+#include "ui/TopWindow.h"
 
 #include <QStringList>
 
@@ -19,7 +20,9 @@ class ResultWindow : public TopWindow
     Q_OBJECT
 
 public:
-    ResultWindow();
+    explicit ResultWindow(const Reading& reading);
+
+    const Reading& reading() const { return m_reading; }
 
     LinkLabel* Label14;
     QGroupBox* Frame1;
@@ -42,6 +45,8 @@ private:
     void buildFrame();
     void buildMenuBar();
     void showReading();
+
+    Reading m_reading;
 };
 
 } // namespace kinwise

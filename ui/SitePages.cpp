@@ -1,7 +1,7 @@
-#include "SitePages.h"
+#include "ui/SitePages.h"
 
-#include "Identity.h"
-#include "Platform.h"
+#include "platform/Identity.h"
+#include "platform/Platform.h"
 
 namespace kinwise {
 

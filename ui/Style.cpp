@@ -1,4 +1,4 @@
-#include "Style.h"
+#include "ui/Style.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

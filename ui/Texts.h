@@ -1,7 +1,7 @@
 // The program's own captions and messages, in one place.
 #pragma once
 
-#include "Identity.h"
+#include "platform/Identity.h"
 
 #include <QString>
 

@@ -1,14 +1,17 @@
-#include "TopWindow.h"
+#include "ui/TopWindow.h"
 
-#include "Identity.h"
-#include "Style.h"
-#include "app/QuitApplication.h"
 #include "assets/AssetPaths.h"
+#include "platform/Identity.h"
+#include "ui/Style.h"
 
 #include <QCloseEvent>
 #include <QLayout>
 
 namespace kinwise {
+
+namespace {
+std::function<void()> quitHandler;
+}
 
 TopWindow::TopWindow(const QString& objectName, const QSize& clientSize)
     : m_client(new QWidget(this))
@@ -26,6 +29,11 @@ TopWindow::TopWindow(const QString& objectName, const QSize& clientSize)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+void TopWindow::setQuitHandler(std::function<void()> handler)
+{
+    quitHandler = std::move(handler);
+}
+
 void TopWindow::unload()
 {
     m_unloading = true;
@@ -37,7 +45,9 @@ void TopWindow::closeEvent(QCloseEvent* event)
     event->accept();
     if (!m_unloading) {
         m_unloading = true;
-        modHelp::QuitApplication();
+        if (quitHandler) {
+            quitHandler();
+        }
     }
 }
 

@@ -4,6 +4,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 namespace kinwise {
 
 class TopWindow : public QMainWindow
@@ -15,6 +17,9 @@ public:
 
     // Closes the window without ending the program.
     void unload();
+
+    // What a user's close of either window runs: the program's shutdown, set at start-up.
+    static void setQuitHandler(std::function<void()> handler);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,19 +1,18 @@
-#include "Windows.h"
+#include "ui/Windows.h"
 
-#include "MainWindow.h"
-#include "ReportWindow.h"
-#include "ResultWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/ReportWindow.h"
+#include "ui/ResultWindow.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QScreen>
 
 namespace kinwise {
 
 namespace {
 
-template <typename Window> Window* ShowCentred()
+template <typename Window> Window* ShowCentred(Window* window)
 {
-    auto* window = new Window;
     window->adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = window->frameGeometry();
@@ -28,18 +27,29 @@ template <typename Window> Window* ShowCentred()
 
 MainWindow* ShowMainWindow()
 {
-    return ShowCentred<MainWindow>();
+    return ShowCentred(new MainWindow);
 }
 
-ResultWindow* ShowResultWindow()
+ResultWindow* ShowResultWindow(const Reading& reading)
 {
-    return ShowCentred<ResultWindow>();
+    return ShowCentred(new ResultWindow(reading));
 }
 
-void ShowReportWindow(QWidget* resultWindow)
+void ShowReportWindow(QWidget* resultWindow, const Reading& reading)
 {
-    auto* report = new ReportWindow(resultWindow);
+    auto* report = new ReportWindow(resultWindow, reading);
     report->open();
+}
+
+QList<QWidget*> LoadedWindows()
+{
+    QList<QWidget*> windows;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->windowType() == Qt::Window || window->windowType() == Qt::Dialog) {
+            windows.append(window);
+        }
+    }
+    return windows;
 }
 
 } // namespace kinwise

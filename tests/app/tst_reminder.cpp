@@ -1,8 +1,9 @@
-#include "StartApplication.h"
-#include "UpdateReminder.h"
-#include "WindowDriver.h"
+#include "app/StartApplication.h"
+#include "app/UpdateReminder.h"
 #include "assets/AssetPaths.h"
-#include "modHelp.h"
+#include "files/ReminderValue.h"
+#include "files/modHelp.h"
+#include "support/Driver.h"
 
 #include <QTest>
 
@@ -20,8 +21,7 @@ const QString Key = u"N\x7f|k~syx"_s;
 const QString StoreKey = Section + u'/' + Key;
 const QString Question =
     u"There maybe an update to this software available\rDo you want to check for an update?"_s;
-const QString DownloadPage =
-    u"https://www.kinwise.example/kinwise/ssd.php?page=download-web-page"_s;
+const QString DownloadPage = PageBase + u"download-web-page"_s;
 
 QString Scrambled(const QString& plain)
 {

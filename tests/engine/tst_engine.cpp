@@ -64,7 +64,8 @@ void TestEngine::everyDateFollowsTheTrueCount()
         const int position = TrueTzolkinPosition(date);
         const int sign = position % 20 + 1;
         if (reading.DayNumber != (position + 7) % 13 + 1 ||
-            reading.DaySignName != engine::DaySignRow(static_cast<std::int16_t>(sign)).DaySignName) {
+            reading.DaySignName !=
+                engine::DaySignRow(static_cast<std::int16_t>(sign)).DaySignName) {
             QFAIL(qPrintable(QStringLiteral("%1 gives %2 %3, expected position %4")
                                  .arg(date.toString(Qt::ISODate))
                                  .arg(reading.DayNumber)

@@ -1,7 +1,7 @@
 // Everything Kinwise reads from outside: reading files and the stored reminder value.
-#include "ReadingFile.h"
-#include "UpdateReminder.h"
-#include "modHelp.h"
+#include "files/ReadingFile.h"
+#include "files/ReminderValue.h"
+#include "files/modHelp.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -80,7 +80,7 @@ in_root sh -c "cd / && apt-get install -y -q --no-install-recommends ./$package"
 installed=$(in_root dpkg -L kinwise | while read -r file; do
     [ -d "$root$file" ] || echo "$file"
 done)
-# The executable and the modules it loads later, such as the print module.
+# Every installed executable and library finds the libraries it needs.
 while read -r file; do
     libraries=$(in_root ldd "$file" 2>&1 </dev/null) || fail "ldd could not read $file"
     missing=$(grep 'not found' <<<"$libraries" | awk '{print $1}' | paste -sd ' ') || true

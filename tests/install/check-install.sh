@@ -34,12 +34,8 @@ for size in 16 22 24 32 48 64 128 256; do
     actual=$(file -b "$prefix/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
     [[ $actual == *"$size x $size"* ]] || fail "${size}x${size} icon is $actual"
 done
-# The print module, which the program loads on its first Print from its private library folder.
-module=$(find "$prefix/lib" -path '*/kinwise/kinwise_printing.so' | head -n 1)
-[ -n "$module" ] || fail "installed tree lacks lib/.../kinwise/kinwise_printing.so"
-nm -D --defined-only "$module" | grep -qw kinwisePrintDocument ||
-    fail "the print module does not export its entry point"
-! ldd "$module" | grep -q "not found" || fail "the print module has unresolved libraries"
+! ldd "$prefix/bin/KinwiseFreeMayanNumerology" | grep -q "not found" ||
+    fail "the installed program has unresolved libraries"
 desktop-file-validate "$prefix/share/applications/$app_id.desktop" ||
     fail "the desktop file does not validate"
 grep -qx "Icon=$app_id" "$prefix/share/applications/$app_id.desktop" ||

@@ -14,10 +14,11 @@ depends=$(dpkg-deb -f "$package" Depends)
 for library in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 libc6; do
     [[ $depends == *"$library"* ]] || fail "Depends lacks $library: $depends"
 done
+recommends=$(dpkg-deb -f "$package" Recommends)
+[[ $recommends == *qt6-wayland* ]] || fail "Recommends lacks qt6-wayland: $recommends"
 contents=$(dpkg-deb -c "$package")
 for file in usr/bin/KinwiseFreeMayanNumerology "usr/share/applications/$app_id.desktop" \
-    "usr/share/icons/hicolor/48x48/apps/$app_id.png" \
-    usr/lib/kinwise/kinwise_printing.so; do
+    "usr/share/icons/hicolor/48x48/apps/$app_id.png"; do
     grep -q "\./$file\$" <<<"$contents" || fail "package lacks /$file"
 done
 echo "package $package: ok ($depends)"

@@ -1,5 +1,5 @@
-#include "QtPlatform.h"
 #include "ReportDocument.h"
+#include "platform/QtPlatform.h"
 
 #include <QDir>
 #include <QFile>

@@ -59,7 +59,8 @@ int RoundTrip(const char* namesPath, const char* dir)
     for (qsizetype i = 0; i < names.size(); ++i) {
         const rf::Request sent{names[i].toString(), QStringLiteral("1999"), QStringLiteral("July"),
                                QStringLiteral("31")};
-        const QString path = QStringLiteral("%1/name%2.man").arg(QString::fromLocal8Bit(dir)).arg(i);
+        const QString path =
+            QStringLiteral("%1/name%2.man").arg(QString::fromLocal8Bit(dir)).arg(i);
         QJsonArray one;
         if (const auto reason = rf::WriteToPath(path, rf::Encode(sent))) {
             one = {QStringLiteral("save failed: ") + *reason, QString(), QString(), QString()};
@@ -81,8 +82,10 @@ int ReminderGet(const char* conf)
         std::printf("status %d missing\n", static_cast<int>(settings.status()));
         return 0;
     }
-    const QString value = kinwise::modHelp::UnscrambleText(settings.value(ReminderKey()).toString());
-    std::printf("status %d value %s\n", static_cast<int>(settings.status()), value.toUtf8().constData());
+    const QString value =
+        kinwise::modHelp::UnscrambleText(settings.value(ReminderKey()).toString());
+    std::printf("status %d value %s\n", static_cast<int>(settings.status()),
+                value.toUtf8().constData());
     return 0;
 }
 

@@ -16,7 +16,8 @@ namespace {
 // at every position, so a file spliced from both cannot pass as either.
 QString LargeName(char32_t seed)
 {
-    static const char32_t pieces[] = {U'a', U'Ж', U'λ', U'ש', U'ع', U'क', U'漢', U'한', U'😀', U'𠀋'};
+    static const char32_t pieces[] = {U'a', U'Ж',  U'λ',  U'ש', U'ع',
+                                      U'क', U'漢', U'한', U'😀', U'𠀋'};
     QString name;
     for (int i = 0; name.size() < 60000; ++i) {
         const char32_t ch = pieces[(static_cast<char32_t>(i) + seed) % std::size(pieces)];
@@ -28,8 +29,14 @@ QString LargeName(char32_t seed)
     return name;
 }
 
-Request RequestA() { return {LargeName(0), QStringLiteral("1975"), QStringLiteral("March"), QStringLiteral("7")}; }
-Request RequestB() { return {LargeName(3), QStringLiteral("2012"), QStringLiteral("December"), QStringLiteral("21")}; }
+Request RequestA()
+{
+    return {LargeName(0), QStringLiteral("1975"), QStringLiteral("March"), QStringLiteral("7")};
+}
+Request RequestB()
+{
+    return {LargeName(3), QStringLiteral("2012"), QStringLiteral("December"), QStringLiteral("21")};
+}
 
 bool WriteRef(const QString& path, const QByteArray& bytes)
 {
@@ -49,7 +56,8 @@ int main(int argc, char* argv[])
     const QByteArray a = kinwise::ReadingFile::Encode(RequestA());
     const QByteArray b = kinwise::ReadingFile::Encode(RequestB());
     if (std::strcmp(argv[1], "refs") == 0) {
-        if (!WriteRef(where + QStringLiteral("/A.bin"), a) || !WriteRef(where + QStringLiteral("/B.bin"), b)) {
+        if (!WriteRef(where + QStringLiteral("/A.bin"), a) ||
+            !WriteRef(where + QStringLiteral("/B.bin"), b)) {
             std::fprintf(stderr, "cannot write the reference files in %s\n", argv[2]);
             return 1;
         }

@@ -1,21 +1,15 @@
-#include "FakePlatform.h"
+#include "support/FakePlatform.h"
 
-#include <QApplication>
+#include "app/QuitApplication.h"
+#include "ui/TopWindow.h"
+#include "ui/Windows.h"
+
+#include <QCoreApplication>
 #include <QPointer>
 #include <QTextDocument>
 #include <QWidget>
 
 namespace kinwise::test {
-
-FakePlatform::FakePlatform()
-{
-    setPlatform(this);
-}
-
-FakePlatform::~FakePlatform()
-{
-    setPlatform(nullptr);
-}
 
 MessageAnswer FakePlatform::showMessage(QWidget* parent, const QString& text, MessageIcon icon,
                                         MessageButtons buttons)
@@ -67,15 +61,24 @@ void DestroyAllWindows()
 {
     // Deleting a window also deletes the dialogs it owns, so hold them by guarded pointers.
     QList<QPointer<QWidget>> windows;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->windowType() == Qt::Window || window->windowType() == Qt::Dialog) {
-            windows.append(window);
-        }
+    for (QWidget* window : LoadedWindows()) {
+        windows.append(window);
     }
     for (const QPointer<QWidget>& window : windows) {
         delete window.data();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+Session::Session()
+{
+    TopWindow::setQuitHandler(modHelp::QuitApplication);
+}
+
+Session::~Session()
+{
+    DestroyAllWindows();
+    TopWindow::setQuitHandler({});
 }
 
 } // namespace kinwise::test

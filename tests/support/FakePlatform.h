@@ -2,7 +2,7 @@
 // ever waits on a dialog, a browser or a printer.
 #pragma once
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 #include <QHash>
 #include <QList>
@@ -19,12 +19,10 @@ struct ShownMessage
     QString parentName;
 };
 
+// Installed for its lifetime.
 class FakePlatform : public Platform
 {
 public:
-    FakePlatform();
-    ~FakePlatform() override;
-
     // Script
     QQueue<MessageAnswer> messageAnswers;        // default: Ok, or No for a Yes/No question
     QQueue<std::optional<QString>> fileAnswers;  // default: cancelled
@@ -55,9 +53,20 @@ public:
     float randomUnit() override;
     bool claimSingleInstance() override { return instanceFree; }
     void endProcess() override { ++endProcessCalls; }
+
+private:
+    PlatformInstallation m_installation{*this};
 };
 
 // Closes and deletes every window left by a test, without counting as the user's close.
 void DestroyAllWindows();
+
+// A fake desktop for one test: the user's closes run the program's shutdown against it, and
+// every window goes before the fake does, so none outlives the platform it uses.
+struct Session : FakePlatform
+{
+    Session();
+    ~Session() override;
+};
 
 } // namespace kinwise::test

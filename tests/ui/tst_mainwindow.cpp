@@ -1,8 +1,9 @@
 // The main window: what it shows when it opens, which requests it refuses, and what a reading
 // request leaves behind.
-#include "UiDriver.h"
-#include "Windows.h"
 #include "assets/AssetPaths.h"
+#include "support/Driver.h"
+#include "support/WidgetSuite.h"
+#include "ui/Windows.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -43,15 +44,11 @@ QLabel* Label1(QWidget* main, int index)
 
 } // namespace
 
-class TestMainWindow : public QObject
+class TestMainWindow : public WidgetSuite
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void listsAndSelectionOnLoad_data();
     void listsAndSelectionOnLoad();
     void nameIsEmptyOnLoad();
@@ -67,27 +64,7 @@ private slots:
     void acceptedRequestBecomesTheReading_data();
     void acceptedRequestBecomesTheReading();
     void nothingIsClipped();
-
-private:
-    std::unique_ptr<FakePlatform> m_platform;
 };
-
-void TestMainWindow::initTestCase()
-{
-    InitAssets();
-}
-
-void TestMainWindow::init()
-{
-    m_platform = std::make_unique<FakePlatform>();
-    CurrentReading() = Reading{};
-}
-
-void TestMainWindow::cleanup()
-{
-    DestroyAllWindows();
-    m_platform.reset();
-}
 
 void TestMainWindow::listsAndSelectionOnLoad_data()
 {
@@ -220,22 +197,23 @@ void TestMainWindow::requestIsChecked()
     QFETCH(int, year);
     QFETCH(QString, message);
 
-    CurrentReading().PersonName = "earlier reading";
+    QVERIFY(ShowReadingFor(QStringLiteral("earlier reading"), QStringLiteral("May"), 5, 1955));
+    DestroyAllWindows();
     QPointer<QWidget> main = ShowMainWindow();
     EnterRequest(main, name, month, day, year);
     ClickCalculate(main);
 
     if (message.isEmpty()) {
-        QVERIFY(m_platform->messages.isEmpty());
+        QVERIFY(fake().messages.isEmpty());
         QCOMPARE(CountWindows(MainName), 0);
         QCOMPARE(CountWindows(ResultName), 1);
-        QCOMPARE(m_platform->endProcessCalls, 0);
+        QCOMPARE(fake().endProcessCalls, 0);
         return;
     }
-    QCOMPARE(m_platform->messages.size(), 1);
-    QCOMPARE(m_platform->messages[0].text, message);
-    QCOMPARE(m_platform->messages[0].icon, IconOf(message));
-    QCOMPARE(m_platform->messages[0].buttons, MessageButtons::Ok);
+    QCOMPARE(fake().messages.size(), 1);
+    QCOMPARE(fake().messages[0].text, message);
+    QCOMPARE(fake().messages[0].icon, IconOf(message));
+    QCOMPARE(fake().messages[0].buttons, MessageButtons::Ok);
     QCOMPARE(CountWindows(ResultName), 0);
     QVERIFY(main);
     QVERIFY(main->isVisible());
@@ -245,7 +223,7 @@ void TestMainWindow::requestIsChecked()
     QCOMPARE(Find<QComboBox>(main, QStringLiteral("cboYear"))->currentText(),
              QString::number(year));
     QCOMPARE(CurrentReading().PersonName, std::string("earlier reading"));
-    QCOMPARE(m_platform->endProcessCalls, 0);
+    QCOMPARE(fake().endProcessCalls, 0);
 }
 
 void TestMainWindow::refusedNameMovesFocusToTheNameBox()
@@ -258,7 +236,7 @@ void TestMainWindow::refusedNameMovesFocusToTheNameBox()
     QCOMPARE(QApplication::focusWidget(), cboYear);
 
     ClickCalculate(main);
-    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(fake().messages.size(), 1);
     QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>(main, QStringLiteral("txtName")));
 }
 
@@ -292,6 +270,7 @@ void TestMainWindow::acceptedRequestBecomesTheReading()
 
     QVERIFY(ShowReadingFor(typed, month, day, year));
     const Reading& reading = CurrentReading();
+    QCOMPARE(ShownReading().PersonName, reading.PersonName);
     QCOMPARE(QString::fromStdString(reading.PersonName), stored);
     QCOMPARE(int(reading.BirthYear), year);
     QCOMPARE(QString::fromStdString(reading.BirthMonth), month);
@@ -299,7 +278,7 @@ void TestMainWindow::acceptedRequestBecomesTheReading()
     QCOMPARE(reading.DayNumber, EngineReading(month, day, year).DayNumber);
     QCOMPARE(CountWindows(MainName), 0);
     QCOMPARE(CountWindows(ResultName), 1);
-    QCOMPARE(m_platform->endProcessCalls, 0);
+    QCOMPARE(fake().endProcessCalls, 0);
 }
 
 void TestMainWindow::nothingIsClipped()

@@ -1,10 +1,11 @@
 // The menu bars and links of the main and result windows, ending the program from either, and
 // the About window.
-#include "AboutWindow.h"
-#include "BrandPanel.h"
-#include "LinkLabel.h"
-#include "UiDriver.h"
 #include "assets/AssetPaths.h"
+#include "support/Driver.h"
+#include "support/WidgetSuite.h"
+#include "ui/AboutWindow.h"
+#include "ui/BrandPanel.h"
+#include "ui/LinkLabel.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -58,15 +59,11 @@ void AddWindowRows(const char* what)
 
 } // namespace
 
-class TestMenus : public QObject
+class TestMenus : public WidgetSuite
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void menuBarStructure_data();
     void menuBarStructure();
     void noShortcutsAndOnlyMakeMoneyDisabled_data();
@@ -93,27 +90,7 @@ private slots:
     void okClosesOnlyAbout_data();
     void okClosesOnlyAbout();
     void aboutIsFreshEachTime();
-
-private:
-    std::unique_ptr<FakePlatform> m_platform;
 };
-
-void TestMenus::initTestCase()
-{
-    InitAssets();
-}
-
-void TestMenus::init()
-{
-    m_platform = std::make_unique<FakePlatform>();
-    CurrentReading() = Reading{};
-}
-
-void TestMenus::cleanup()
-{
-    DestroyAllWindows();
-    m_platform.reset();
-}
 
 void TestMenus::menuBarStructure_data()
 {
@@ -216,8 +193,8 @@ void TestMenus::itemsAndLinksOpenTheirPage()
         QVERIFY(label->isVisible());
         QTest::mouseClick(label, Qt::LeftButton);
     }
-    QCOMPARE(m_platform->openedUrls, QStringList{PageBase + page});
-    QVERIFY(m_platform->messages.isEmpty());
+    QCOMPARE(fake().openedUrls, QStringList{PageBase + page});
+    QVERIFY(fake().messages.isEmpty());
     QCOMPARE(OpenWindows(), QList<QWidget*>{shown});
 }
 
@@ -266,7 +243,7 @@ void TestMenus::focusedLinksAnswerTheKeyboard()
     QCOMPARE(QApplication::focusWidget(), link);
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-    QCOMPARE(m_platform->openedUrls, page.isEmpty() ? QStringList() : QStringList{PageBase + page});
+    QCOMPARE(fake().openedUrls, page.isEmpty() ? QStringList() : QStringList{PageBase + page});
 }
 
 void TestMenus::otherButtonsOpenNothing_data()
@@ -295,7 +272,7 @@ void TestMenus::otherButtonsOpenNothing()
     LinkLabel* link = FrontLink(shown, label);
     QVERIFY(link);
     QTest::mouseClick(link, Qt::MouseButton(button));
-    QCOMPARE(m_platform->openedUrls, QStringList());
+    QCOMPARE(fake().openedUrls, QStringList());
 }
 
 void TestMenus::mayanItemChecksLikeTheButton_data()
@@ -318,15 +295,15 @@ void TestMenus::mayanItemChecksLikeTheButton()
     item->trigger();
 
     if (message.isEmpty()) {
-        QVERIFY(m_platform->messages.isEmpty());
+        QVERIFY(fake().messages.isEmpty());
         QCOMPARE(CountWindows(MainName), 0);
         QCOMPARE(CountWindows(ResultName), 1);
-        QCOMPARE(CurrentReading().DayNumber, EngineReading(month, day, year).DayNumber);
+        QCOMPARE(ShownReading().DayNumber, EngineReading(month, day, year).DayNumber);
         return;
     }
-    QCOMPARE(m_platform->messages.size(), 1);
-    QCOMPARE(m_platform->messages[0].text, message);
-    QCOMPARE(m_platform->messages[0].icon, IconOf(message));
+    QCOMPARE(fake().messages.size(), 1);
+    QCOMPARE(fake().messages[0].text, message);
+    QCOMPARE(fake().messages[0].icon, IconOf(message));
     QCOMPARE(CountWindows(ResultName), 0);
     QVERIFY(main && main->isVisible());
     QCOMPARE(Find<QLineEdit>(main, QStringLiteral("txtName"))->text(), name);
@@ -357,13 +334,13 @@ void TestMenus::closingEndsTheProgram()
         shown->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
         QCOMPARE(CountWindows(AboutName), 1);
     }
-    QCOMPARE(m_platform->endProcessCalls, 0);
+    QCOMPARE(fake().endProcessCalls, 0);
     if (way == QStringLiteral("close")) {
         shown->close();
     } else {
         shown->findChild<QAction*>(way)->trigger();
     }
-    QCOMPARE(m_platform->endProcessCalls, 1);
+    QCOMPARE(fake().endProcessCalls, 1);
     QCOMPARE(OpenWindows(), QList<QWidget*>());
 }
 
@@ -384,7 +361,8 @@ void TestMenus::onlyLinksShowTheLinkPointer()
     QFETCH(QString, window);
     QFETCH(QStringList, links);
 
-    QWidget* shown = OpenWindow(window == QStringLiteral("about") ? QStringLiteral("main") : window);
+    QWidget* shown =
+        OpenWindow(window == QStringLiteral("about") ? QStringLiteral("main") : window);
     QVERIFY(shown);
     if (window == QStringLiteral("about")) {
         shown->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
@@ -456,7 +434,7 @@ void TestMenus::aboutWindowContents()
     QCOMPARE(Find<QLabel>(about, QStringLiteral("lblCoBrand"))->text(),
              "Click here for more details.");
     QVERIFY(opener->isVisible());
-    QCOMPARE(m_platform->endProcessCalls, 0);
+    QCOMPARE(fake().endProcessCalls, 0);
 }
 
 void TestMenus::aboutBlocksTheWindowBehind()
@@ -468,12 +446,12 @@ void TestMenus::aboutBlocksTheWindowBehind()
 
     // The same click through the window system, once free and once behind About.
     QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {}, onLink);
-    QCOMPARE(m_platform->openedUrls, QStringList{PageBase + "home-page"});
+    QCOMPARE(fake().openedUrls, QStringList{PageBase + "home-page"});
 
     main->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
     QVERIFY(FindWindow(AboutName));
     QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {}, onLink);
-    QCOMPARE(m_platform->openedUrls, QStringList{PageBase + "home-page"});
+    QCOMPARE(fake().openedUrls, QStringList{PageBase + "home-page"});
 }
 
 void TestMenus::aboutNothingIsClipped()
@@ -512,7 +490,7 @@ void TestMenus::aboutLinksOpenTheirPage()
     auto* link = Find<LinkLabel>(FindWindow(AboutName), label);
     QVERIFY(link);
     QTest::mouseClick(link, Qt::LeftButton);
-    QCOMPARE(m_platform->openedUrls, QStringList{PageBase + page});
+    QCOMPARE(fake().openedUrls, QStringList{PageBase + page});
 }
 
 void TestMenus::okClosesOnlyAbout_data()
@@ -536,7 +514,7 @@ void TestMenus::okClosesOnlyAbout()
     QVERIFY(!about);
     QCOMPARE(OpenWindows(), QList<QWidget*>{opener});
     QVERIFY(opener->isVisible());
-    QCOMPARE(m_platform->endProcessCalls, 0);
+    QCOMPARE(fake().endProcessCalls, 0);
 }
 
 void TestMenus::aboutIsFreshEachTime()
@@ -555,7 +533,7 @@ void TestMenus::aboutIsFreshEachTime()
     QWidget* second = FindWindow(AboutName);
     QVERIFY(second->isVisible());
     QVERIFY(second->isModal());
-    QCOMPARE(m_platform->endProcessCalls, 0);
+    QCOMPARE(fake().endProcessCalls, 0);
 }
 
 QTEST_MAIN(TestMenus)

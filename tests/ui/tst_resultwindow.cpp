@@ -1,6 +1,7 @@
 // The result window: the number, picture and description of the reading, and the way back.
-#include "UiDriver.h"
 #include "assets/AssetPaths.h"
+#include "support/Driver.h"
+#include "support/WidgetSuite.h"
 
 #include <QImage>
 #include <QLabel>
@@ -18,15 +19,11 @@ QImage Shown(const QLabel* picture)
 
 } // namespace
 
-class TestResultWindow : public QObject
+class TestResultWindow : public WidgetSuite
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void showsTheReading_data();
     void showsTheReading();
     void backGivesAFreshMainWindow_data();
@@ -35,27 +32,7 @@ private slots:
     void secondReadingShowsItsOwnNumber();
     void nothingIsClipped_data();
     void nothingIsClipped();
-
-private:
-    std::unique_ptr<FakePlatform> m_platform;
 };
-
-void TestResultWindow::initTestCase()
-{
-    InitAssets();
-}
-
-void TestResultWindow::init()
-{
-    m_platform = std::make_unique<FakePlatform>();
-    CurrentReading() = Reading{};
-}
-
-void TestResultWindow::cleanup()
-{
-    DestroyAllWindows();
-    m_platform.reset();
-}
 
 void TestResultWindow::showsTheReading_data()
 {
@@ -140,7 +117,7 @@ void TestResultWindow::backGivesAFreshMainWindow()
     QCOMPARE(Find<QComboBox>(main, QStringLiteral("cboMonth"))->currentText(), "January");
     QCOMPARE(Find<QComboBox>(main, QStringLiteral("cboDate"))->currentText(), "1");
     QCOMPARE(Find<QComboBox>(main, QStringLiteral("cboYear"))->currentText(), "1900");
-    QCOMPARE(m_platform->endProcessCalls, 0);
+    QCOMPARE(fake().endProcessCalls, 0);
 }
 
 void TestResultWindow::manySwapsKeepOneWindow()
@@ -160,7 +137,7 @@ void TestResultWindow::manySwapsKeepOneWindow()
         QCOMPARE(OpenWindows().size(), 1);
         main = FindWindow(MainName);
     }
-    QCOMPARE(m_platform->endProcessCalls, 0);
+    QCOMPARE(fake().endProcessCalls, 0);
 }
 
 void TestResultWindow::secondReadingShowsItsOwnNumber()
@@ -183,7 +160,7 @@ void TestResultWindow::secondReadingShowsItsOwnNumber()
              QString::number(second.DayNumber));
     QCOMPARE(Find<QLabel>(result, QStringLiteral("lblMayanNoDesc"))->text(),
              QString::fromStdString(second.NumberDescription));
-    QCOMPARE(CurrentReading().PersonName, std::string("Bea"));
+    QCOMPARE(ShownReading().PersonName, std::string("Bea"));
 }
 
 void TestResultWindow::nothingIsClipped_data()

@@ -1,10 +1,11 @@
 // Start-up and the branding draw: one main window for the first copy, none for a second, and
 // which brand label the draw puts in front.
-#include "BrandPanel.h"
-#include "LinkLabel.h"
-#include "StartApplication.h"
-#include "UiDriver.h"
+#include "app/StartApplication.h"
 #include "assets/AssetPaths.h"
+#include "support/Driver.h"
+#include "support/WidgetSuite.h"
+#include "ui/BrandPanel.h"
+#include "ui/LinkLabel.h"
 
 #include <QRandomGenerator>
 
@@ -16,7 +17,7 @@ using namespace kinwise::test;
 namespace {
 
 // Notes how often the clock seeded the generator by the time of the first draw.
-class DrawWatchingPlatform : public FakePlatform
+class DrawWatchingPlatform : public Session
 {
 public:
     int draws = 0;
@@ -27,7 +28,7 @@ public:
         if (draws++ == 0) {
             seedsBeforeFirstDraw = seedCalls;
         }
-        return FakePlatform::randomUnit();
+        return Session::randomUnit();
     }
 };
 
@@ -50,14 +51,11 @@ BrandPanel* PanelOf(QWidget* main)
 
 } // namespace
 
-class TestStartup : public QObject
+class TestStartup : public WidgetSuite
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanup();
-
     void firstCopyShowsOneMainWindow();
     void clockSeedsBeforeTheDraw();
     void secondCopyEndsWithoutWindows();
@@ -69,35 +67,11 @@ private slots:
     void coBrandNumberShares();
     void randomizeBringsTheLabelToFront_data();
     void randomizeBringsTheLabelToFront();
-
-private:
-    template <typename Fake = FakePlatform> Fake* install()
-    {
-        // The old fake must go first: its destructor uninstalls whatever is installed.
-        m_platform.reset();
-        auto fake = std::make_unique<Fake>();
-        Fake* raw = fake.get();
-        m_platform = std::move(fake);
-        return raw;
-    }
-
-    std::unique_ptr<FakePlatform> m_platform;
 };
-
-void TestStartup::initTestCase()
-{
-    InitAssets();
-}
-
-void TestStartup::cleanup()
-{
-    DestroyAllWindows();
-    m_platform.reset();
-}
 
 void TestStartup::firstCopyShowsOneMainWindow()
 {
-    FakePlatform* fake = install();
+    Session* fake = install();
     QVERIFY(StartApplication());
 
     QCOMPARE(OpenWindows().size(), 1);
@@ -117,7 +91,7 @@ void TestStartup::clockSeedsBeforeTheDraw()
 
 void TestStartup::secondCopyEndsWithoutWindows()
 {
-    FakePlatform* fake = install();
+    Session* fake = install();
     fake->instanceFree = false;
     QVERIFY(!StartApplication());
 
@@ -145,7 +119,7 @@ void TestStartup::startupDrawPicksTheBrand()
     QFETCH(QList<float>, draws);
     QFETCH(QString, front);
 
-    FakePlatform* fake = install();
+    Session* fake = install();
     for (float r : draws) {
         fake->randomValues.enqueue(r);
     }

@@ -1,7 +1,6 @@
-// The stored form of the reminder date: ISO yyyy-MM-dd, scrambled, so no locale can break it.
-#include "UpdateReminder.h"
+#include "files/ReminderValue.h"
 
-#include "modHelp.h"
+#include "files/modHelp.h"
 
 namespace kinwise::modHelp {
 

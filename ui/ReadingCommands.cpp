@@ -1,6 +1,7 @@
-#include "ReadingCommands.h"
+#include "ui/ReadingCommands.h"
 
-#include "Identity.h"
+#include "platform/Identity.h"
+#include "ui/Windows.h"
 
 #include <QCoreApplication>
 #include <QTextCursor>
@@ -15,6 +16,12 @@ QString Tr(const char* text)
     return QCoreApplication::translate("Kinwise", text);
 }
 
+Reading& StoredReading()
+{
+    static Reading reading;
+    return reading;
+}
+
 ReadingFile::Request RequestOf(const Reading& reading)
 {
     return {QString::fromStdString(reading.PersonName), QString::number(reading.BirthYear),
@@ -22,6 +29,19 @@ ReadingFile::Request RequestOf(const Reading& reading)
 }
 
 } // namespace
+
+const Reading& CurrentReading()
+{
+    return StoredReading();
+}
+
+ResultWindow* CalculateReading(const Reading& request)
+{
+    Reading& reading = StoredReading();
+    reading = request;
+    modMayanNumerology::ComputeReading(reading);
+    return ShowResultWindow(reading);
+}
 
 FileDialogRequest SaveDialogRequest()
 {

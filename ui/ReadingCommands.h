@@ -1,9 +1,9 @@
-// The Save, Open and Print commands of the report and main windows.
+// The commands of the windows that work on readings: calculate, save, open and print.
 #pragma once
 
-#include "Platform.h"
-#include "ReadingFile.h"
 #include "engine/modMayanNumerology.h"
+#include "files/ReadingFile.h"
+#include "platform/Platform.h"
 
 #include <optional>
 
@@ -11,6 +11,16 @@ class QTextEdit;
 class QWidget;
 
 namespace kinwise {
+
+class ResultWindow;
+
+// The program's one current reading: the last request the calculate command accepted, with
+// what was computed from it.
+const Reading& CurrentReading();
+
+// The calculate command once the request is valid: the request becomes the current reading, is
+// computed and shown in a new result window.
+ResultWindow* CalculateReading(const Reading& request);
 
 FileDialogRequest SaveDialogRequest();
 FileDialogRequest OpenDialogRequest();
