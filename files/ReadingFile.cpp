@@ -77,6 +77,13 @@ public:
         }
     }
 
+    // A line the device failed in the middle of was not read, and stays empty.
+    void dropPartialLine()
+    {
+        m_current.clear();
+        m_cut = false;
+    }
+
     Request finish()
     {
         if (m_lineIndex < LineCount)
@@ -156,22 +163,29 @@ Request Decode(QByteArrayView bytes)
     return reader.finish();
 }
 
-Request ReadFromPath(const QString& path)
+Request ReadFrom(QIODevice& device)
 {
-    QFile file;
-    if (!OpenRegularFile(file, path))
-        return {};
     LineReader reader;
     QByteArray chunk(ReadChunkBytes, Qt::Uninitialized);
     while (reader.wantsMore()) {
-        const qint64 got = file.read(chunk.data(), std::min(chunk.size(), reader.budget()));
-        if (got < 0)
-            return {};
+        const qint64 got = device.read(chunk.data(), std::min(chunk.size(), reader.budget()));
+        if (got < 0) {
+            reader.dropPartialLine();
+            break;
+        }
         if (got == 0)
             break;
         reader.feed(QByteArrayView(chunk.constData(), got));
     }
     return reader.finish();
+}
+
+Request ReadFromPath(const QString& path)
+{
+    QFile file;
+    if (!OpenRegularFile(file, path))
+        return {};
+    return ReadFrom(file);
 }
 
 std::optional<QString> WriteToPath(const QString& path, const QByteArray& bytes)

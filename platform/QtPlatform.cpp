@@ -7,9 +7,11 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
@@ -29,6 +31,31 @@ QSettings OpenSettingsStore()
                      Identity::ExecutableName);
 }
 
+std::optional<QByteArray> ReadWholeFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    return file.readAll();
+}
+
+// Back to the bytes it had, or gone when it did not exist.
+void RestoreWholeFile(const QString& path, const std::optional<QByteArray>& bytes)
+{
+    if (ReadWholeFile(path) == bytes) {
+        return;
+    }
+    if (!bytes) {
+        QFile::remove(path);
+        return;
+    }
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(*bytes) == bytes->size()) {
+        file.commit();
+    }
+}
+
 QString InstanceLockPath()
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -36,6 +63,20 @@ QString InstanceLockPath()
         folder = QDir::tempPath();
     }
     return folder + QLatin1Char('/') + Identity::ExecutableName + QStringLiteral(".lock");
+}
+
+std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& request)
+{
+    const bool saving = request.kind == FileDialogRequest::Kind::Save;
+    QFileDialog dialog(parent, request.title);
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilter(request.filter);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
 }
 
 } // namespace
@@ -66,16 +107,14 @@ MessageAnswer QtPlatform::showMessage(QWidget* parent, const QString& text, Mess
 
 std::optional<QString> QtPlatform::chooseFile(QWidget* parent, const FileDialogRequest& request)
 {
-    const bool saving = request.kind == FileDialogRequest::Kind::Save;
-    QFileDialog dialog(parent, request.title);
-    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setNameFilter(request.filter);
-    dialog.setDefaultSuffix(request.defaultSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
-    return dialog.selectedFiles().constFirst();
+    // The dialog keeps its history, last folder and view in Qt's own settings file when it goes;
+    // the program keeps nothing between runs but its reminder date, so that file is put back.
+    const QString qtSettings =
+        QSettings(QSettings::UserScope, QStringLiteral("QtProject")).fileName();
+    const std::optional<QByteArray> before = ReadWholeFile(qtSettings);
+    std::optional<QString> chosen = RunFileDialog(parent, request);
+    RestoreWholeFile(qtSettings, before);
+    return chosen;
 }
 
 void QtPlatform::openUrl(const QString& address)
@@ -128,12 +167,17 @@ float QtPlatform::randomUnit()
     return static_cast<float>(m_random.generate() >> 8) * Scale;
 }
 
+bool ClaimInstanceLock(QLockFile& lock)
+{
+    // Only a lock whose process has gone counts as stale, however old it is.
+    lock.setStaleLockTime(0);
+    return lock.tryLock(0) || lock.error() != QLockFile::LockFailedError;
+}
+
 bool QtPlatform::claimSingleInstance()
 {
     m_instanceLock = std::make_unique<QLockFile>(InstanceLockPath());
-    // Only a lock whose process has gone counts as stale, however old it is.
-    m_instanceLock->setStaleLockTime(0);
-    return m_instanceLock->tryLock(0);
+    return ClaimInstanceLock(*m_instanceLock);
 }
 
 void QtPlatform::endProcess()

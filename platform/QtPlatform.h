@@ -11,6 +11,11 @@ class QLockFile;
 
 namespace kinwise {
 
+// Claims the lock that marks the running copy. False only when a live copy holds it, however long
+// it has run; a lock that cannot be taken for another reason (a folder that cannot be written)
+// lets this copy start, unguarded.
+bool ClaimInstanceLock(QLockFile& lock);
+
 class QtPlatform : public Platform
 {
 public:

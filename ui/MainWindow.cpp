@@ -5,6 +5,7 @@
 #include "ui/Controls.h"
 #include "ui/LinkLabel.h"
 #include "ui/MenuBars.h"
+#include "files/ReadingFile.h"
 #include "ui/ReadingCommands.h"
 #include "ui/SitePages.h"
 #include "ui/Style.h"
@@ -45,6 +46,20 @@ QComboBox* MakeList(const QString& name, const QString& accessibleName, const QR
     list->setEditable(false);
     list->setGeometry(geometry);
     return list;
+}
+
+// Only blanks go: a tab or a no-break space typed or pasted into a name is part of it.
+QString WithoutOuterBlanks(const QString& text)
+{
+    qsizetype first = 0;
+    qsizetype end = text.size();
+    while (first < end && text[first] == QLatin1Char(' ')) {
+        ++first;
+    }
+    while (end > first && text[end - 1] == QLatin1Char(' ')) {
+        --end;
+    }
+    return text.sliced(first, end - first);
 }
 
 QPushButton* MakeBoldButton(const QString& name, const QString& caption, const QRect& geometry,
@@ -129,6 +144,8 @@ void MainWindow::buildRequestFrame()
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setAccessibleName(Texts::NameLabel);
     txtName->setGeometry(Style::Twips(1530, 360, 3300, 285));
+    // As long a name as a reading file gives back whole, far beyond Qt's default of 32767.
+    txtName->setMaxLength(ReadingFile::MaxNameLength);
 
     cboMonth = MakeList(QStringLiteral("cboMonth"), QStringLiteral("Month"),
                         Style::Twips(1530, 765, 1400, 315), fields);
@@ -193,7 +210,7 @@ void MainWindow::fillLists()
 
 bool MainWindow::ValidateRequest()
 {
-    if (txtName->text().trimmed().isEmpty()) {
+    if (WithoutOuterBlanks(txtName->text()).isEmpty()) {
         platform().showMessage(this, Texts::EnterYourName, MessageIcon::Critical,
                                MessageButtons::Ok);
         txtName->setFocus();
@@ -219,10 +236,12 @@ void MainWindow::calculate()
         return;
     }
     Reading request;
-    request.PersonName = txtName->text().trimmed().toStdString();
-    request.BirthYear = static_cast<std::int16_t>(cboYear->currentText().trimmed().toInt());
-    request.BirthMonth = cboMonth->currentText().trimmed().toStdString();
-    request.BirthDay = static_cast<std::int16_t>(cboDate->currentText().trimmed().toInt());
+    request.PersonName = WithoutOuterBlanks(txtName->text()).toStdString();
+    request.BirthYear =
+        static_cast<std::int16_t>(WithoutOuterBlanks(cboYear->currentText()).toInt());
+    request.BirthMonth = WithoutOuterBlanks(cboMonth->currentText()).toStdString();
+    request.BirthDay =
+        static_cast<std::int16_t>(WithoutOuterBlanks(cboDate->currentText()).toInt());
     CalculateReading(request);
     unload();
 }

@@ -12,6 +12,7 @@
 
 #include <QClipboard>
 #include <QEvent>
+#include <QPalette>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QTextCursor>
@@ -95,6 +96,29 @@ private:
     QTextCharFormat m_format;
 };
 
+// Empties the clipboard and, where the desktop has one, the selection that a middle click pastes.
+void EmptyClipboards()
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear(QClipboard::Clipboard);
+    if (clipboard->supportsSelection()) {
+        clipboard->clear(QClipboard::Selection);
+    }
+}
+
+// Whatever of the report reached a clipboard by a copy or a mouse selection goes again at once;
+// what other programs put there is left alone.
+void EmptyIfOurs(QClipboard::Mode mode)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const bool ours = mode == QClipboard::Clipboard   ? clipboard->ownsClipboard()
+                      : mode == QClipboard::Selection ? clipboard->ownsSelection()
+                                                      : false;
+    if (ours) {
+        clipboard->clear(mode);
+    }
+}
+
 QString Text(const std::string& utf8)
 {
     return QString::fromStdString(utf8);
@@ -167,7 +191,16 @@ ReportWindow::ReportWindow(QWidget* resultWindow, const Reading& reading)
     RTB->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     RTB->viewport()->setMouseTracking(true);
     RTB->viewport()->installEventFilter(this);
-    connect(RTB, &QTextEdit::textChanged, this, [] { QGuiApplication::clipboard()->clear(); });
+    // No Copy or Select All to offer.
+    RTB->setContextMenuPolicy(Qt::NoContextMenu);
+    // The document's colours are those of the printed page, so the box keeps a page's colours
+    // under a dark desktop theme too.
+    QPalette page = RTB->palette();
+    page.setColor(QPalette::Base, Qt::white);
+    page.setColor(QPalette::Text, Qt::black);
+    RTB->setPalette(page);
+    connect(RTB, &QTextEdit::textChanged, this, EmptyClipboards);
+    connect(QGuiApplication::clipboard(), &QClipboard::changed, this, EmptyIfOurs);
 
     cmdSave = MakeButton(QStringLiteral("cmdSave"), QStringLiteral("&Save"),
                          Style::Twips(5400, 6570, 1125, 345), this);
@@ -192,7 +225,7 @@ bool ReportWindow::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
-        QGuiApplication::clipboard()->clear();
+        EmptyClipboards();
         break;
     default:
         break;

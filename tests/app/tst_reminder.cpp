@@ -33,15 +33,17 @@ QString Iso(const QDate& date)
     return date.toString(u"yyyy-MM-dd"_s);
 }
 
-// Notes whether the main window existed when each question was asked.
+// Notes whether the main window existed, and what was stored, when each question was asked.
 struct RecordingSession : Session
 {
     QList<bool> mainWindowAtQuestion;
+    QStringList storedAtQuestion;
 
     MessageAnswer showMessage(QWidget* parent, const QString& text, MessageIcon icon,
                               MessageButtons buttons) override
     {
         mainWindowAtQuestion.append(FindWindow(u"frmMain"_s) != nullptr);
+        storedAtQuestion.append(settings.value(StoreKey));
         return Session::showMessage(parent, text, icon, buttons);
     }
 };
@@ -240,11 +242,14 @@ void TestReminder::questionBeforeMainWindow()
 {
     QFETCH(MessageAnswer, answer);
     RecordingSession fake;
-    fake.settings.insert(StoreKey, Scrambled(Iso(fake.todayValue.addDays(-20))));
+    const QString before = Scrambled(Iso(fake.todayValue.addDays(-20)));
+    fake.settings.insert(StoreKey, before);
     fake.messageAnswers.enqueue(answer);
 
     QVERIFY(StartApplication());
 
+    // A program ended while the question is open must ask again at its next start.
+    QCOMPARE(fake.storedAtQuestion, QStringList{before});
     QVERIFY(!fake.messages.isEmpty());
     QCOMPARE(fake.messages.first().text, Question);
     QCOMPARE(fake.mainWindowAtQuestion.first(), false);

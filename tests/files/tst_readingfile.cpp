@@ -5,9 +5,11 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QIODevice>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
 #include <future>
 #include <sys/resource.h>
@@ -26,6 +28,32 @@ QByteArray Line(const QByteArray& plain)
 {
     return kinwise::modHelp::ScrambleText(plain) + "\r\n";
 }
+
+// Gives its bytes, then fails as a disk with a bad sector does.
+class FailingDevice : public QIODevice
+{
+public:
+    explicit FailingDevice(const QByteArray& bytes) : m_bytes(bytes)
+    {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        if (m_at >= m_bytes.size())
+            return -1;
+        const qint64 count = std::min(maxSize, m_bytes.size() - m_at);
+        std::copy_n(m_bytes.constData() + m_at, count, data);
+        m_at += count;
+        return count;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray m_bytes;
+    qint64 m_at = 0;
+};
 
 QByteArray Contents(const QString& path)
 {
@@ -84,6 +112,8 @@ private slots:
     void controlCharactersAreDropped();
     void layouts_data();
     void layouts();
+    void readFailureKeepsTheLinesRead_data();
+    void readFailureKeepsTheLinesRead();
     void hugeSparseFileIsReadOnlyAtItsStart();
     void notRegularFiles_data();
     void notRegularFiles();
@@ -145,7 +175,9 @@ void TestReadingFile::layouts_data()
     QTest::addColumn<Request>("expected");
 
     const QByteArray ana = Line("Ana") + Line("1975") + Line("July") + Line("15");
-    const QByteArray a64k(file::MaxLineBytes, 'a');
+    const QByteArray full(file::MaxLineBytes, 'a');
+    // 1 + 2 * n bytes of a line end just before the cap, which falls inside the next character.
+    const qsizetype beforeCap = (file::MaxLineBytes - 1) / 2;
 
     QTest::newRow("empty file") << QByteArray() << Request{};
     QTest::newRow("one line") << Line("Ana") << Request{u"Ana"_s, {}, {}, {}};
@@ -165,18 +197,17 @@ void TestReadingFile::layouts_data()
     QTest::newRow("cp1252 file") << Line("Jos\xe9 Mu\xf1oz \x80") + Line("1975")
                                  << Request{u"José Muñoz €"_s, u"1975"_s, {}, {}};
     QTest::newRow("crlf split across reads")
-        << Line(a64k.chopped(1)) + Line("1975")
-        << Request{QString(a64k.chopped(1)), u"1975"_s, {}, {}};
+        << Line(full.chopped(1)) + Line("1975")
+        << Request{QString(full.chopped(1)), u"1975"_s, {}, {}};
     QTest::newRow("huge line capped")
-        << Line(a64k + QByteArray(40000, 'b')) + Line("1975") + Line("July") + Line("15")
-        << Request{QString(a64k), u"1975"_s, u"July"_s, u"15"_s};
-    // 1 + 2 * 32767 bytes, then the cap falls inside the next two-byte character.
+        << Line(full + QByteArray(40000, 'b')) + Line("1975") + Line("July") + Line("15")
+        << Request{QString(full), u"1975"_s, u"July"_s, u"15"_s};
     QTest::newRow("cap inside a character")
-        << Line("a" + QByteArray("\xc3\xa9").repeated(40000)) + Line("1975")
-        << Request{u"a"_s + u"é"_s.repeated(32767), u"1975"_s, {}, {}};
+        << Line("a" + QByteArray("\xc3\xa9").repeated(beforeCap + 1000)) + Line("1975")
+        << Request{u"a"_s + u"é"_s.repeated(beforeCap), u"1975"_s, {}, {}};
     QTest::newRow("skip runs past the read limit")
         << Line(QByteArray(file::MaxReadBytes, 'a')) + Line("1975")
-        << Request{QString(a64k), {}, {}, {}};
+        << Request{QString(full), {}, {}, {}};
 }
 
 void TestReadingFile::layouts()
@@ -189,12 +220,34 @@ void TestReadingFile::layouts()
     QCOMPARE(file::ReadFromPath(WriteRaw(dir, bytes)), expected);
 }
 
+void TestReadingFile::readFailureKeepsTheLinesRead_data()
+{
+    QTest::addColumn<QByteArray>("beforeFailure");
+    QTest::addColumn<Request>("expected");
+
+    QTest::newRow("at once") << QByteArray() << Request{};
+    QTest::newRow("after two lines")
+        << Line("Ana") + Line("1975") << Request{u"Ana"_s, u"1975"_s, {}, {}};
+    QTest::newRow("inside the third line")
+        << Line("Ana") + Line("1975") + "T\x7f" << Request{u"Ana"_s, u"1975"_s, {}, {}};
+}
+
+void TestReadingFile::readFailureKeepsTheLinesRead()
+{
+    QFETCH(QByteArray, beforeFailure);
+    QFETCH(Request, expected);
+    FailingDevice device(beforeFailure);
+    QCOMPARE(file::ReadFrom(device), expected);
+}
+
 void TestReadingFile::hugeSparseFileIsReadOnlyAtItsStart()
 {
     QTemporaryDir dir;
     QFile out(dir.filePath(u"huge.man"_s));
     QVERIFY(out.open(QIODevice::WriteOnly));
-    QVERIFY(out.write(kinwise::modHelp::ScrambleText(QByteArray(200000, 'A'))) == 200000);
+    const QByteArray start =
+        kinwise::modHelp::ScrambleText(QByteArray(file::MaxLineBytes + 1000, 'A'));
+    QVERIFY(out.write(start) == start.size());
     QVERIFY(out.resize(qint64(1) << 30));
     out.close();
 

@@ -12,9 +12,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDate>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -97,7 +99,13 @@ inline void EnterRequest(QWidget* main, const QString& name, const QString& mont
 {
     auto* txtName = Find<QLineEdit>(main, QStringLiteral("txtName"));
     txtName->clear();
-    QTest::keyClicks(txtName, name);
+    // A tab cannot be typed into the box and a long name would take long to type: both are pasted.
+    if (name.contains(QLatin1Char('\t')) || name.size() > 255) {
+        QGuiApplication::clipboard()->setText(name);
+        txtName->paste();
+    } else {
+        QTest::keyClicks(txtName, name);
+    }
     Choose(Find<QComboBox>(main, QStringLiteral("cboMonth")), month);
     Choose(Find<QComboBox>(main, QStringLiteral("cboDate")), QString::number(day));
     Choose(Find<QComboBox>(main, QStringLiteral("cboYear")), QString::number(year));

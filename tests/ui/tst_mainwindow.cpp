@@ -11,6 +11,7 @@
 
 using namespace kinwise;
 using namespace kinwise::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -258,6 +259,13 @@ void TestMainWindow::acceptedRequestBecomesTheReading_data()
                               << "December" << 31 << 2016 << "Zoe Q";
     QTest::newRow("leap day") << "Leap"
                               << "February" << 29 << 1988 << "Leap";
+    // Only blanks are trimmed: other white space is part of what was typed or pasted.
+    QTest::newRow("tabs only") << "\t\t"
+                               << "March" << 3 << 1960 << "\t\t";
+    QTest::newRow("no-break space kept")
+        << u"\u00a0Ada "_s << "March" << 3 << 1960 << u"\u00a0Ada"_s;
+    const QString longName(40000, QLatin1Char('n'));
+    QTest::newRow("pasted name of 40000 letters") << longName << "March" << 3 << 1960 << longName;
 }
 
 void TestMainWindow::acceptedRequestBecomesTheReading()

@@ -2,7 +2,9 @@
 #include "support/Driver.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QRegularExpression>
@@ -255,6 +257,14 @@ void TestReport::readOnly()
     QTest::keyClick(box, Qt::Key_Delete);
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(box->toPlainText(), before);
+
+    // No menu with Copy and Select All, by which the report would reach the clipboard.
+    const QPoint at(10, 10);
+    QContextMenuEvent menuRequest(QContextMenuEvent::Mouse, at, box->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(box->viewport(), &menuRequest);
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        QVERIFY2(!(qobject_cast<QMenu*>(widget) && widget->isVisible()), "a context menu opened");
+    }
 }
 
 void TestReport::clipboardEmptied_data()

@@ -1,5 +1,6 @@
 // Start-up and the branding draw: one main window for the first copy, none for a second, and
 // which brand label the draw puts in front.
+#include "app/QuitApplication.h"
 #include "app/StartApplication.h"
 #include "assets/AssetPaths.h"
 #include "support/Driver.h"
@@ -44,6 +45,17 @@ QString FrontLabel(BrandPanel* panel)
     return onTop ? onTop->objectName() : QStringLiteral("nothing");
 }
 
+// Runs the shutdown again from its own close handling, as a window may while the program ends.
+class ReenteringWindow : public QWidget
+{
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        modHelp::QuitApplication();
+        QWidget::closeEvent(event);
+    }
+};
+
 BrandPanel* PanelOf(QWidget* main)
 {
     return Find<BrandPanel>(main, QStringLiteral("fraFullBrand"));
@@ -65,6 +77,7 @@ private slots:
     void coBrandNumberRoundsHalfToEven_data();
     void coBrandNumberRoundsHalfToEven();
     void coBrandNumberShares();
+    void quitRunsOnceWhenEnteredAgain();
     void randomizeBringsTheLabelToFront_data();
     void randomizeBringsTheLabelToFront();
 };
@@ -212,6 +225,19 @@ void TestStartup::randomizeBringsTheLabelToFront()
     QVERIFY(panel);
     CoBrand_Randomize(panel, r);
     QCOMPARE(FrontLabel(panel), front);
+}
+
+void TestStartup::quitRunsOnceWhenEnteredAgain()
+{
+    Session* fake = install();
+    auto* reentering = new ReenteringWindow;
+    reentering->setAttribute(Qt::WA_DeleteOnClose);
+    reentering->show();
+    ShowMainWindow();
+
+    modHelp::QuitApplication();
+    QCOMPARE(fake->endProcessCalls, 1);
+    QCOMPARE(OpenWindows(), QList<QWidget*>());
 }
 
 QTEST_MAIN(TestStartup)
