@@ -2,27 +2,27 @@
 
 import os
 import signal
-from pathlib import Path
 
-import harness as h
-from harness import fail
+import desktop as d
+import journeys as h
+from desktop import fail
 
 ALREADY_RUNNING = "Application is already running"
 
 
-def journey(desktop):
+def journey(test, desktop):
     a11y = desktop.a11y
-    lock = Path(desktop.home["XDG_RUNTIME_DIR"]) / "KinwiseFreeMayanNumerology.lock"
+    lock = desktop.user.lock
     first = desktop.start_program("first")
     first.window("the main window of the first copy", h.is_main(a11y))
-    h.wait_until("the first copy to take the lock file", lock.exists, 5)
+    d.wait_until("the first copy to take the lock file", lock.exists, 5)
 
     second = desktop.start_program("second")
     box = second.window("the second copy's message box", h.is_message_box(a11y))
     shown = h.message_text(a11y, box)
     if shown != ALREADY_RUNNING:
         fail(f"the second copy says {shown!r}, expected {ALREADY_RUNNING!r}")
-    if any(h.is_main(a11y)(w) for w in second.windows()):
+    if second.has_window(h.is_main(a11y)):
         fail("the second copy opened a main window")
     desktop.screenshot("second-copy-refused")
     desktop.key("Return")
@@ -41,7 +41,7 @@ def journey(desktop):
     name_box = a11y.find(main, "text", "Name")
     desktop.click_node(name_box)
     desktop.type("Still here")
-    h.wait_until("the first copy to show the typed name",
+    d.wait_until("the first copy to show the typed name",
                  lambda: a11y.text(name_box) == "Still here", 5)
     desktop.screenshot("first-copy-answers")
 
@@ -52,7 +52,7 @@ def journey(desktop):
 
     third = desktop.start_program("third")
     third.window("the main window of a start after the killed copy", h.is_main(a11y))
-    if any(h.is_message_box(a11y)(w) for w in third.windows()):
+    if third.has_window(h.is_message_box(a11y)):
         fail("the start after the killed copy showed a message: " + third.describe())
     desktop.screenshot("start-after-kill")
     desktop.key("alt+F4")
@@ -61,5 +61,10 @@ def journey(desktop):
         fail(f"the lock file {lock} is still there after the third copy ended")
 
 
+class SingleInstance(h.Journey):
+    name = "single_instance"
+    journey = journey
+
+
 if __name__ == "__main__":
-    h.run_journey("single_instance", journey)
+    d.main()

@@ -2,17 +2,17 @@
 
 import datetime
 import time
-from pathlib import Path
 
-import harness as h
-from harness import fail, log
+import desktop as d
+import journeys as h
+from desktop import fail, log
 
 QUESTION = ("There maybe an update to this software available\n"
             "Do you want to check for an update?")
 
 
-def settings_lines(folders):
-    path = Path(folders["XDG_CONFIG_HOME"]) / h.SETTINGS_FILE
+def settings_lines(user):
+    path = user.settings
     return path.read_text(encoding="utf-8").splitlines() if path.exists() else []
 
 
@@ -21,7 +21,7 @@ def learn_settings_form(desktop):
     encoding of a date gives the very line it wrote."""
     a11y = desktop.a11y
     folders = desktop.user_folders("throwaway")
-    program = desktop.start_program("throwaway", folders=folders)
+    program = desktop.start_program("throwaway", user=folders)
     program.window("the main window of the throwaway first run", h.is_main(a11y))
     desktop.key("alt+F4")
     program.wait_exit("the throwaway copy to end")
@@ -32,21 +32,21 @@ def learn_settings_form(desktop):
         fail(f"the first run stored {lines}, expected {expected}")
 
 
-def journey(desktop):
+def journey(test, desktop):
     a11y = desktop.a11y
     learn_settings_form(desktop)
 
-    record = h.install_address_recorder(desktop.home)
+    record = h.install_address_recorder(desktop.user)
     h.check_address_recorder(desktop, record)
     stored = datetime.date.today() - datetime.timedelta(days=20)
-    settings = Path(desktop.home["XDG_CONFIG_HOME"]) / h.SETTINGS_FILE
+    settings = desktop.user.settings
     settings.parent.mkdir(parents=True, exist_ok=True)
     settings.write_text(f"[Settings]\n{h.reminder_line(stored)}\n", encoding="utf-8")
 
     program = desktop.start_program()
     box = program.window("the update question on a start 20 days after the last",
                          h.is_message_box(a11y))
-    if any(h.is_main(a11y)(w) for w in program.windows()):
+    if program.has_window(h.is_main(a11y)):
         fail("the main window showed before the update question was answered")
     shown = h.message_text(a11y, box)
     if shown != QUESTION:
@@ -59,10 +59,10 @@ def journey(desktop):
     program.window("the main window after answering No", h.is_main(a11y))
     desktop.screenshot("main-after-no")
     # A browser started on No would record its address within moments.
-    time.sleep(1.5)
+    time.sleep(d.QUIET_SECONDS)
     if h.recorded_addresses(record):
         fail(f"answering No opened {h.recorded_addresses(record)}")
-    lines = settings_lines(desktop.home)
+    lines = settings_lines(desktop.user)
     if h.reminder_line(datetime.date.today()) not in lines:
         fail(f"after the question the stored reminder is not today's date: {lines}")
     desktop.key("alt+F4")
@@ -70,7 +70,7 @@ def journey(desktop):
 
     again = desktop.start_program("again")
     again.window("the main window on the next start", h.is_main(a11y))
-    if any(h.is_message_box(a11y)(w) for w in again.windows()):
+    if again.has_window(h.is_message_box(a11y)):
         fail("the next start asked a question again: " + again.describe())
     desktop.screenshot("next-start-quiet")
     desktop.key("alt+F4")
@@ -79,5 +79,10 @@ def journey(desktop):
         fail(f"a browser was started: {h.recorded_addresses(record)}")
 
 
+class UpdateReminder(h.Journey):
+    name = "update_reminder"
+    journey = journey
+
+
 if __name__ == "__main__":
-    h.run_journey("update_reminder", journey)
+    d.main()

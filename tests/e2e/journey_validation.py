@@ -1,18 +1,15 @@
 """What a person sees when the name is missing or the date does not exist."""
 
-import harness as h
-from harness import fail
-
-
-def focused(a11y, window, role, name=None):
-    return a11y.find(window, role, name, test=lambda n: a11y.has_state(n, "focused"))
+import desktop as d
+import journeys as h
+from desktop import fail
 
 
 def expect_refusal(desktop, program, case, message):
     a11y = desktop.a11y
     desktop.key("alt+g")
     box = program.window(f"the message box for {case}", h.is_message_box(a11y))
-    shown = h.wait_until(f"the message for {case} to have text",
+    shown = d.wait_until(f"the message for {case} to have text",
                          lambda: h.message_text(a11y, box))
     if shown != message:
         fail(f"for {case} the message box says {shown!r}, expected {message!r}")
@@ -20,7 +17,7 @@ def expect_refusal(desktop, program, case, message):
     desktop.key("Return")
     program.no_window(f"the message box for {case} to close on Enter", h.is_message_box(a11y))
     main = program.window(f"the main window to stay after {case}", h.is_main(a11y))
-    if any(h.is_result(a11y)(w) for w in program.windows()):
+    if program.has_window(h.is_result(a11y)):
         fail(f"a result window opened for {case}")
     return main
 
@@ -32,18 +29,18 @@ def choose(desktop, main, what, wanted, keys=None, text=None):
         desktop.key(*keys)
     if text:
         desktop.type(text)
-    h.wait_until(f"the {what} list to show {wanted}",
-                 lambda: focused(a11y, main, "combo box", wanted))
+    d.wait_until(f"the {what} list to show {wanted}",
+                 lambda: h.focused(a11y, main, "combo box", wanted))
 
 
-def journey(desktop):
+def journey(test, desktop):
     a11y = desktop.a11y
     program = desktop.start_program()
     main = program.window("the main window", h.is_main(a11y))
 
     main = expect_refusal(desktop, program, "an empty name", "Please Enter Your Name")
-    h.wait_until("the name box to get the focus back",
-                 lambda: focused(a11y, main, "text", "Name"))
+    d.wait_until("the name box to get the focus back",
+                 lambda: h.focused(a11y, main, "text", "Name"))
     desktop.type("Ana")
 
     desktop.key("Tab")
@@ -52,8 +49,8 @@ def journey(desktop):
     choose(desktop, main, "day", "31", text="31")
     main = expect_refusal(desktop, program, "31 April", "Please Enter Correct Date Or Month !")
 
-    h.wait_until("the day list to get the focus back",
-                 lambda: focused(a11y, main, "combo box", "31"))
+    d.wait_until("the day list to get the focus back",
+                 lambda: h.focused(a11y, main, "combo box", "31"))
     desktop.key("shift+Tab")
     choose(desktop, main, "month", "February", keys=["Up", "Up"])
     desktop.key("Tab")
@@ -75,5 +72,10 @@ def journey(desktop):
     program.expect_clean_exit("the program to end when its last window closes")
 
 
+class Validation(h.Journey):
+    name = "validation"
+    journey = journey
+
+
 if __name__ == "__main__":
-    h.run_journey("validation", journey)
+    d.main()

@@ -5,8 +5,7 @@ import sys
 import time
 import unittest
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from robust_common import FreshUser, tool  # noqa: E402
+import desktop as d
 
 LIMIT_SECONDS = 2.0
 LIMIT_KIB = 100 * 1024
@@ -55,15 +54,14 @@ CASES = [
 
 class HostileRead(unittest.TestCase):
     def setUp(self):
-        self.driver = tool("KINWISE_READ_DRIVER")
-        self.user = FreshUser()
-        self.addCleanup(self.user.remove)
+        self.driver = d.built_executable("KINWISE_READ_DRIVER")
+        self.root = str(d.scratch_folder(self))
 
     def test_cases(self):
         tried = 0
         for name, maker, name_length in CASES:
             with self.subTest(name):
-                folder = os.path.join(self.user.root, f"case{tried}")
+                folder = os.path.join(self.root, f"case{tried}")
                 os.mkdir(folder)
                 path = os.path.join(folder, "x.man")
                 helper = maker(path)
@@ -95,4 +93,4 @@ class HostileRead(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    unittest.main(verbosity=2)
+    d.main()

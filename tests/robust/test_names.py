@@ -2,11 +2,9 @@
 import json
 import os
 import subprocess
-import sys
 import unittest
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from robust_common import FreshUser, tool  # noqa: E402
+import desktop as d
 
 CORPUS = [
     # label, name
@@ -40,16 +38,15 @@ CONTROLS_REMOVED = "Tabherenewlinenuletxescapedel"
 
 class Names(unittest.TestCase):
     def setUp(self):
-        self.driver = tool("KINWISE_READ_DRIVER")
-        self.user = FreshUser()
-        self.addCleanup(self.user.remove)
+        self.driver = d.built_executable("KINWISE_READ_DRIVER")
+        self.root = str(d.scratch_folder(self))
 
     def round_trip(self, names):
-        names_path = os.path.join(self.user.root, "names.json")
+        names_path = os.path.join(self.root, "names.json")
         with open(names_path, "w", encoding="utf-8") as f:
             # Escaped: Qt's JSON reader drops a raw U+FEFF inside a string, which is no fault of ours.
             json.dump(names, f, ensure_ascii=True)
-        folder = os.path.join(self.user.root, "files")
+        folder = os.path.join(self.root, "files")
         os.mkdir(folder)
         run = subprocess.run([self.driver, "roundtrip", names_path, folder],
                              capture_output=True, timeout=30)
@@ -77,4 +74,4 @@ class Names(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    unittest.main(verbosity=2)
+    d.main()

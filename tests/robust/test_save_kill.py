@@ -4,31 +4,28 @@ import random
 import select
 import signal
 import subprocess
-import sys
 import time
 import unittest
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from robust_common import FreshUser, tool  # noqa: E402
+import desktop as d
 
 TRIES = 200
 
 
 class SaveKill(unittest.TestCase):
     def setUp(self):
-        self.driver = tool("KINWISE_SAVE_DRIVER")
-        self.user = FreshUser()
-        self.addCleanup(self.user.remove)
-        subprocess.run([self.driver, "refs", self.user.root], check=True, timeout=30)
-        with open(os.path.join(self.user.root, "A.bin"), "rb") as f:
+        self.driver = d.built_executable("KINWISE_SAVE_DRIVER")
+        self.root = str(d.scratch_folder(self))
+        subprocess.run([self.driver, "refs", self.root], check=True, timeout=30)
+        with open(os.path.join(self.root, "A.bin"), "rb") as f:
             self.a = f.read()
-        with open(os.path.join(self.user.root, "B.bin"), "rb") as f:
+        with open(os.path.join(self.root, "B.bin"), "rb") as f:
             self.b = f.read()
         self.assertNotEqual(self.a, self.b, "the two readings must differ for the check to mean anything")
         self.assertGreater(len(self.a), 100_000, "the reading should be large enough to take a while to save")
 
     def test_killed_save_leaves_whole_old_or_new_file(self):
-        folder = os.path.join(self.user.root, "save")
+        folder = os.path.join(self.root, "save")
         os.mkdir(folder)
         target = os.path.join(folder, "reading.man")
         rng = random.Random(int(os.environ.get("KINWISE_ROBUST_SEED", time.time_ns())))
@@ -75,4 +72,4 @@ class SaveKill(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    unittest.main(verbosity=2)
+    d.main()

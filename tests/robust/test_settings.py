@@ -3,53 +3,53 @@ import datetime
 import os
 import random
 import subprocess
-import sys
 import time
 import unittest
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from robust_common import BOX_TITLE, MAIN_TITLE, FreshUser, Xserver, stop_process, tool, wait_for  # noqa: E402
+import desktop as d
 
 WINDOW_SECONDS = 8
+MAIN_TITLE = r"^Kinwise v1\.15$"
+BOX_TITLE = r"^Kinwise$"
 
 
-def garbage_bytes(user, reader):
-    os.makedirs(os.path.dirname(user.conf))
-    with open(user.conf, "wb") as f:
+def garbage_bytes(conf, reader):
+    os.makedirs(os.path.dirname(conf))
+    with open(conf, "wb") as f:
         f.write(random.Random(1517).randbytes(4096))
 
 
-def empty_file(user, reader):
-    os.makedirs(os.path.dirname(user.conf))
-    open(user.conf, "wb").close()
+def empty_file(conf, reader):
+    os.makedirs(os.path.dirname(conf))
+    open(conf, "wb").close()
 
 
-def directory_instead(user, reader):
-    os.makedirs(user.conf)
+def directory_instead(conf, reader):
+    os.makedirs(conf)
 
 
-def read_only_file(user, reader):
-    empty_file(user, reader)
-    os.chmod(user.conf, 0o444)
+def read_only_file(conf, reader):
+    empty_file(conf, reader)
+    os.chmod(conf, 0o444)
 
 
-def parent_is_file(user, reader):
-    with open(os.path.dirname(user.conf), "wb") as f:
+def parent_is_file(conf, reader):
+    with open(os.path.dirname(conf), "wb") as f:
         f.write(b"not a folder\n")
 
 
-def value_not_a_date(user, reader):
-    os.makedirs(os.path.dirname(user.conf))
-    subprocess.run([reader, "reminder-set", user.conf, "soon, maybe"], check=True, timeout=10)
+def value_not_a_date(conf, reader):
+    os.makedirs(os.path.dirname(conf))
+    subprocess.run([reader, "reminder-set", conf, "soon, maybe"], check=True, timeout=10)
 
 
-def old_date(user, reader):
-    os.makedirs(os.path.dirname(user.conf))
-    subprocess.run([reader, "reminder-set", user.conf, "2001-02-03"], check=True, timeout=10)
+def old_date(conf, reader):
+    os.makedirs(os.path.dirname(conf))
+    subprocess.run([reader, "reminder-set", conf, "2001-02-03"], check=True, timeout=10)
 
 
-def stored(user, reader):
-    run = subprocess.run([reader, "reminder-get", user.conf], capture_output=True, text=True, timeout=10)
+def stored(conf, reader):
+    run = subprocess.run([reader, "reminder-get", conf], capture_output=True, text=True, timeout=10)
     return run.stdout.strip()
 
 
@@ -71,58 +71,59 @@ CASES = [
 class Settings(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.app = tool("KINWISE_APP")
-        cls.reader = tool("KINWISE_READ_DRIVER")
-        cls.x = Xserver()
+        cls.reader = d.built_executable("KINWISE_READ_DRIVER")
+        cls.x = d.Session("robust-settings", bus=False, window_manager=False).open()
 
     @classmethod
     def tearDownClass(cls):
-        cls.x.stop()
+        cls.x.close()
 
     def test_damaged_stores(self):
-        for name, prepare, first_window, required in CASES:
+        for number, (name, prepare, first_window, required) in enumerate(CASES):
             with self.subTest(name):
-                user = FreshUser()
+                user = self.x.user_folders(f"case{number}")
                 try:
                     self.check_case(user, name, prepare, first_window, required)
                 finally:
-                    user.remove()
+                    d.remove_tree(user.home)
         print(f"settings stores tried: {len(CASES)}")
 
     def check_case(self, user, name, prepare, first_window, required):
-        prepare(user, self.reader)
-        process = subprocess.Popen([self.app], env=user.env(self.x.display),
-                                   stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        conf = str(user.settings)
+        prepare(conf, self.reader)
+        process = self.x.start_program(name, user=user, stdout=subprocess.DEVNULL,
+                                       stderr=subprocess.PIPE).process
         try:
-            shown = wait_for(lambda: self.x.windows(first_window) or process.poll() is not None,
-                             WINDOW_SECONDS, step=0.1)
+            d.wait_until(f"{name}: a window matching {first_window}",
+                         lambda: self.x.x_windows(first_window) or process.poll() is not None,
+                         WINDOW_SECONDS)
             self.assertIsNone(process.poll(), f"{name}: the program ended ({process.returncode}) at start-up")
-            self.assertTrue(shown, f"{name}: no window matching {first_window} within {WINDOW_SECONDS} s")
             if first_window == MAIN_TITLE:
-                time.sleep(0.5)
-                self.assertEqual(self.x.windows(BOX_TITLE), {}, f"{name}: an unexpected message box showed")
+                time.sleep(d.QUIET_SECONDS)
+                self.assertEqual(self.x.x_windows(BOX_TITLE), {}, f"{name}: an unexpected message box showed")
             else:
-                self.assertEqual(self.x.windows(MAIN_TITLE), {}, f"{name}: main window came before the question")
+                self.assertEqual(self.x.x_windows(MAIN_TITLE), {}, f"{name}: main window came before the question")
             self.assertIsNone(process.poll(), f"{name}: the program ended ({process.returncode}) after its window")
         finally:
-            stop_process(process)
+            d.stop_process(process)
             errors = process.stderr.read().decode(errors="replace").strip()
             process.stderr.close()
-            wait_for(lambda: not self.x.windows("^Kinwise"), 5)
-        kind = ("directory" if os.path.isdir(user.conf) else "file" if os.path.isfile(user.conf)
+            d.wait_until(f"{name}: the killed program's windows to go",
+                         lambda: not self.x.x_windows("^Kinwise"), 5)
+        kind = ("directory" if os.path.isdir(conf) else "file" if os.path.isfile(conf)
                 else "absent")
-        after = stored(user, self.reader) if kind == "file" else "-"
+        after = stored(conf, self.reader) if kind == "file" else "-"
         print(f"{name}: {first_window} shown, store afterwards: {kind}, {after}"
               + (f", stderr: {errors[:200]!r}" if errors else ""))
         if required is not None:
             self.assertEqual(after, required, f"{name}: the store should hold today's date afterwards")
-            with open(user.conf, "rb") as f:
+            with open(conf, "rb") as f:
                 raw = f.read()
             self.assertNotIn(datetime.date.today().isoformat().encode(), raw,
                              f"{name}: the date is stored in plain text, not scrambled")
         if prepare is directory_instead:
-            self.assertTrue(os.path.isdir(user.conf), f"{name}: the directory was replaced")
+            self.assertTrue(os.path.isdir(conf), f"{name}: the directory was replaced")
 
 
 if __name__ == "__main__":
-    unittest.main(verbosity=2)
+    d.main()

@@ -1,0 +1,256 @@
+"""What the end-to-end journeys share beyond the desktop session: the program's windows told
+apart, its settings and reading files, the printer, pictures and a stand-in browser.
+
+Each journey is one unittest case in its own script, run in a fresh session of its own.
+"""
+
+import os
+import subprocess
+import tempfile
+import unittest
+from pathlib import Path
+
+import desktop as d
+from desktop import fail, wait_until
+
+SHOTS = Path(os.environ.get("KINWISE_E2E_SHOTS", tempfile.gettempdir() + "/kinwise-e2e-shots"))
+
+
+class Journey(unittest.TestCase):
+    """Runs self.journey(desktop) in a fresh session; on a failure the session's logs are shown."""
+
+    name = None
+
+    TOOLS = ["xdg-open", "xdg-mime", "pdftotext", "pdftoppm"]
+
+    def setUp(self):
+        d.require_tools(self.TOOLS)
+        self.desktop = d.Session(self.name)
+        self.desktop.shots = SHOTS
+        SHOTS.mkdir(parents=True, exist_ok=True)
+        # Pictures of an earlier run would mix with this one's.
+        for old in SHOTS.glob(f"{self.name}-*"):
+            old.unlink()
+        self.desktop.open()
+        self.addCleanup(self.desktop.close)
+
+    def test_journey(self):
+        try:
+            self.journey(self.desktop)
+        except BaseException:
+            self.desktop.print_logs()
+            raise
+
+
+def scramble(text):
+    """The program's stored form: every UTF-8 byte plus 10 (bytes past 255 are dropped)."""
+    return bytes(b + 10 for b in text.encode("utf-8") if b + 10 <= 255)
+
+
+def focused(a11y, window, role, name=None):
+    return a11y.find(window, role, name, test=a11y.focused)
+
+
+def window_shot(desktop, window, name):
+    """A picture of one active window, decorations included, for the documentation."""
+    x, y, width, height = desktop.frame_box(window)
+    path = SHOTS / "windows" / f"{name}.png"
+    path.parent.mkdir(exist_ok=True)
+    desktop.run(["import", "-window", "root", "-crop", f"{width}x{height}+{x}+{y}", "+repage",
+                 str(path)])
+    return path
+
+
+class Printer:
+    """The private CUPS queue of scripts/cups-printer, stopped when the test case ends."""
+
+    SCRIPT = d.SOURCE_DIR / "scripts/cups-printer"
+
+    def __init__(self, test, desktop):
+        self.folder = desktop.root / "cups"
+        self.desktop = desktop
+        out = desktop.run([str(self.SCRIPT), "start", str(self.folder)], timeout=60)
+        test.addCleanup(subprocess.run, [str(self.SCRIPT), "stop", str(self.folder)],
+                        capture_output=True, timeout=60)
+        values = dict(line.split("=", 1) for line in out.splitlines() if "=" in line)
+        self.output = Path(values.pop("KINWISE_TEST_PRINT_OUTPUT"))
+        # What the program's environment needs to print on this queue.
+        self.env = values
+
+    def wait_job(self):
+        self.desktop.run([str(self.SCRIPT), "wait-job", str(self.folder), "60"], timeout=90)
+        return self.output
+
+
+# ---------------------------------------------------------------------------------------------
+# The program's windows, told apart by what they hold: all of them share one title.
+
+MAIN_BUTTON = "Get My Mayan Numerology Reading"
+
+
+def is_main(a11y):
+    return lambda w: a11y.role(w) == "frame" and a11y.find(w, "push button", MAIN_BUTTON)
+
+
+def is_result(a11y):
+    return lambda w: a11y.role(w) == "frame" and a11y.find(w, "panel", "Kinwise Result")
+
+
+def is_report(a11y):
+    return lambda w: a11y.role(w) == "dialog" and a11y.find(w, "push button", "Print")
+
+
+def is_file_dialog(a11y, title):
+    return lambda w: (a11y.role(w) == "dialog" and a11y.name(w) == title
+                      and a11y.find(w, "text", "File name:"))
+
+
+def is_message_box(a11y):
+    def test(window):
+        if a11y.role(window) not in ("alert", "dialog"):
+            return False
+        buttons = {a11y.name(b) for b in a11y.find_all(window, "push button")}
+        return bool(buttons) and buttons <= {"OK", "Yes", "No"}
+    return test
+
+
+def message_text(a11y, window):
+    """The message a box shows: its labels other than the icon, joined by line feeds."""
+    texts = [a11y.text(label) for label in a11y.find_all(window, "label")]
+    return "\n".join(text for text in texts if text.strip())
+
+
+def day_number(a11y, result_window):
+    """The text of the label that follows the caption "Mayan Day Number" in the result frame."""
+    panel = a11y.find(result_window, "panel", "Kinwise Result")
+    children = [panel.getChildAtIndex(i) for i in range(panel.childCount)]
+    for index, child in enumerate(children[:-1]):
+        if a11y.role(child) == "label" and a11y.name(child) == "Mayan Day Number":
+            return a11y.text(children[index + 1])
+    fail("the result window has no \"Mayan Day Number\" caption")
+
+
+# ---------------------------------------------------------------------------------------------
+# Pictures
+
+
+def read_rgb(argv):
+    """Pixels of a picture as (width, height, bytes), through ImageMagick's PPM output."""
+    data = subprocess.run(argv + ["-depth", "8", "ppm:-"], capture_output=True, check=True).stdout
+    fields = []
+    position = 0
+    while len(fields) < 4:
+        while data[position:position + 1].isspace():
+            position += 1
+        end = position
+        while not data[end:end + 1].isspace():
+            end += 1
+        fields.append(data[position:end])
+        position = end
+    width, height = int(fields[1]), int(fields[2])
+    pixels = data[position + 1:position + 1 + width * height * 3]
+    return width, height, pixels
+
+
+def picture_difference(screen, box, reference):
+    """Mean difference per colour value (0-255) of a reference picture and the screen inside box,
+    at the placement inside the box where they agree best."""
+    x, y, width, height = box
+    _, _, shown = read_rgb(["convert", str(screen), "-crop", f"{width}x{height}+{x}+{y}",
+                            "+repage"])
+    ref_width, ref_height, ref = read_rgb(["convert", str(reference)])
+    if ref_width > width or ref_height > height:
+        fail(f"the picture box {width}x{height} is smaller than the picture "
+             f"{ref_width}x{ref_height}")
+    best = None
+    for top in range(height - ref_height + 1):
+        for left in range(width - ref_width + 1):
+            total = 0
+            for row in range(ref_height):
+                start = ((top + row) * width + left) * 3
+                line = shown[start:start + ref_width * 3]
+                ref_line = ref[row * ref_width * 3:(row + 1) * ref_width * 3]
+                total += sum(abs(a - b) for a, b in zip(line, ref_line))
+            mean = total / (ref_width * ref_height * 3)
+            best = mean if best is None else min(best, mean)
+    return best
+
+
+# ---------------------------------------------------------------------------------------------
+# The settings store, in the form QSettings writes its INI files
+
+def ini_key(text):
+    """A key as QSettings escapes it: letters, digits and _-. stay, other Latin-1 codes as %XX."""
+    out = []
+    for ch in text:
+        if ch.isascii() and (ch.isalnum() or ch in "_-."):
+            out.append(ch)
+        elif ch == "/":
+            out.append("\\")
+        elif ord(ch) <= 0xFF:
+            out.append(f"%{ord(ch):02X}")
+        else:
+            out.append(f"%U{ord(ch):04X}")
+    return "".join(out)
+
+
+def ini_value(text):
+    """A printable ASCII text as QSettings writes it; quoted when it holds ; , or =."""
+    if not all(" " <= ch <= "~" for ch in text):
+        fail(f"the value {text!r} holds characters this encoder does not cover")
+    escaped = text.replace("\\", "\\\\").replace('"', '\\"')
+    if text.startswith("@"):
+        escaped = "@" + escaped
+    if any(ch in text for ch in ";,=") or text != text.strip():
+        escaped = f'"{escaped}"'
+    return escaped
+
+
+def reminder_line(date):
+    """The settings line that holds a reminder date: scrambled key and scrambled ISO date."""
+    key = scramble("Duration").decode("latin-1")
+    value = scramble(date.isoformat()).decode("latin-1")
+    return f"{ini_key(key)}={ini_value(value)}"
+
+
+# ---------------------------------------------------------------------------------------------
+# A stand-in web browser: the desktop's handler for web addresses records what it was given
+
+
+def install_address_recorder(user):
+    """Registers, in one user's XDG folders, a https handler that appends each address to a
+    file; returns that file. Nothing is registered system-wide."""
+    data = user.data
+    config = user.config
+    record = user.home / "opened-addresses.txt"
+    script = user.home / "record-address"
+    script.write_text(f'#!/bin/sh\nprintf \'%s\\n\' "$1" >> "{record}"\n')
+    script.chmod(0o755)
+    applications = data / "applications"
+    applications.mkdir(parents=True, exist_ok=True)
+    (applications / "kinwise-e2e-browser.desktop").write_text(
+        "[Desktop Entry]\nType=Application\nName=Address recorder\n"
+        f"Exec={script} %u\nMimeType=x-scheme-handler/http;x-scheme-handler/https;\n")
+    (config / "mimeapps.list").write_text(
+        "[Default Applications]\nx-scheme-handler/https=kinwise-e2e-browser.desktop\n"
+        "x-scheme-handler/http=kinwise-e2e-browser.desktop\n")
+    return record
+
+
+def recorded_addresses(record):
+    return record.read_text().splitlines() if record.exists() else []
+
+
+def check_address_recorder(desktop, record):
+    """Proves that xdg-open on this bare session reaches the recorder, so that an address the
+    program fails to open, or one it opens wrongly, shows up."""
+    env = desktop.program_env()
+    handler = desktop.run(["xdg-mime", "query", "default", "x-scheme-handler/https"],
+                          env=env).strip()
+    if handler != "kinwise-e2e-browser.desktop":
+        fail(f"xdg-mime names {handler!r} as the https handler, not the recorder")
+    probe = d.page_address("e2e-handler-check")
+    desktop.run(["xdg-open", probe], env=env)
+    wait_until("xdg-open to hand an address to the recorder",
+               lambda: recorded_addresses(record) == [probe], 10)
+    record.unlink()
