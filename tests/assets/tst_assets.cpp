@@ -65,6 +65,13 @@ int DifferingPixels(const QImage& a, const QImage& b)
     return count;
 }
 
+// Smoothly halved, a 2x picture is its 1x one but for a few edge pixels.
+bool LooksLikeItsOneX(const QImage& twice, const QImage& once)
+{
+    const QImage half = twice.scaled(once.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return DifferingPixels(half, once) <= std::max(32, once.width() * once.height() / 50);
+}
+
 QImage ReadImage(const QString& path, const char* format)
 {
     QImageReader reader(path, format);
@@ -106,6 +113,8 @@ private slots:
     void icons();
     void scalableIconMatchesTheGenerator();
     void linkPointer();
+    void twiceSizePictures_data();
+    void twiceSizePictures();
     void generatorIsDeterministicAndComplete();
 
 private:
@@ -304,10 +313,31 @@ void TestAssets::linkPointer()
     QCOMPARE(cursor.pixmap().size(), pointer.size());
 }
 
+void TestAssets::twiceSizePictures_data()
+{
+    QTest::addColumn<QString>("file");
+    for (const QString& file : FilesUnder(Fresh.path()).filter(QStringLiteral("@2x."))) {
+        QTest::newRow(qPrintable(file)) << file;
+    }
+}
+
+// Each committed 2x picture: Qt reads its ratio from the name, and it is the 1x one, finer.
+void TestAssets::twiceSizePictures()
+{
+    QFETCH(QString, file);
+    const QImage twice = ReadImage(QStringLiteral(":/") + file, nullptr);
+    const QImage once =
+        ReadImage(QStringLiteral(":/") + QString(file).remove(QStringLiteral("@2x")), nullptr);
+    QVERIFY(twice.devicePixelRatio() == 2 && twice.size() == once.size() * 2);
+    QVERIFY2(DifferingPixels(twice, ReadImage(Fresh.filePath(file), nullptr)) <= 32,
+             "committed picture is stale");
+    QVERIFY2(LooksLikeItsOneX(twice, once), "not the 1x picture");
+}
+
 void TestAssets::generatorIsDeterministicAndComplete()
 {
     const QStringList drawn = FilesUnder(Fresh.path());
-    QCOMPARE(drawn.size(), 13 + 1 + 8 + 1 + 1);
+    QCOMPARE(drawn.size(), 2 * (13 + 1 + 1) + 8 + 5 + 1); // and 2x of all but the large icons
     QCOMPARE(FilesUnder(Again.path()), drawn);
     for (const QString& file : drawn) {
         QVERIFY2(ReadBytes(Fresh.filePath(file)) == ReadBytes(Again.filePath(file)),
