@@ -2,6 +2,7 @@
 
 #include "engine/modMayanNumerology.h"
 
+#include <QGuiApplication>
 #include <QPixmap>
 
 // Q_INIT_RESOURCE declares a function and so must be used outside any namespace.
@@ -34,6 +35,12 @@ QString SamplePicturePath()
     return QStringLiteral(":/tones/sample.jpg");
 }
 
+QPixmap TonePicture(int dayNumber, qreal devicePixelRatio)
+{
+    // Qt finds the @2x file for a ratio above 1 and reads the ratio 2 from its name.
+    return QPixmap(qt_findAtNxFile(TonePicturePath(dayNumber), devicePixelRatio));
+}
+
 QStringList IconPaths()
 {
     QStringList paths;
@@ -57,10 +64,18 @@ const QIcon& WindowIcon()
     // Decoded once; title bars and task bars use at most 48 pixels, launchers the installed icons.
     static const QIcon icon = [] {
         QIcon small;
-        for (const int size : IconSizes) {
-            if (size <= MaxWindowIconSize) {
-                small.addFile(QStringLiteral(":/icons/kinwise-%1.png").arg(size),
-                              QSize(size, size));
+        // The @2x files only when a screen needs them, so a 100 % start decodes nothing more.
+        // Qt 6.4 picks by pixels alone and, of equal sizes, the last added; addFile's own @2x
+        // lookup files them under the 1x size, so each goes in again at its own pixel size after
+        // the 1x files: a 200 % title bar then gets kinwise-16@2x for 16, not a neighbour.
+        const int largestScale = qGuiApp->devicePixelRatio() > 1 ? 2 : 1;
+        for (int scale = 1; scale <= largestScale; ++scale) {
+            for (const int size : IconSizes) {
+                if (size <= MaxWindowIconSize) {
+                    const QString path = QStringLiteral(":/icons/kinwise-%1.png").arg(size);
+                    small.addFile(scale == 1 ? path : qt_findAtNxFile(path, scale),
+                                  QSize(size, size) * scale);
+                }
             }
         }
         return small;
@@ -76,8 +91,15 @@ QString LinkPointerPath()
 const QCursor& LinkPointer()
 {
     // One cursor for every link label instead of a decode and a new X cursor each.
-    static const QCursor pointer(QPixmap(LinkPointerPath()), LinkPointerHotspotX,
-                                 LinkPointerHotspotY);
+    static const QCursor pointer = [] {
+        // The @2x picture comes with ratio 2; the hotspot is given in logical pixels, except
+        // that Qt's X11 plugin hands it to the server unscaled, as pixels of the picture.
+        const QPixmap picture(qt_findAtNxFile(LinkPointerPath(), qGuiApp->devicePixelRatio()));
+        const int scale = QGuiApplication::platformName() == QLatin1String("xcb")
+                              ? qRound(picture.devicePixelRatio())
+                              : 1;
+        return QCursor(picture, LinkPointerHotspotX * scale, LinkPointerHotspotY * scale);
+    }();
     return pointer;
 }
 

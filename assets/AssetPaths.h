@@ -5,6 +5,7 @@
 
 #include <QCursor>
 #include <QIcon>
+#include <QPixmap>
 #include <QString>
 #include <QStringList>
 
@@ -19,12 +20,16 @@ void InitAssets();
 // so a reading not yet computed shows the neutral card.
 QString TonePicturePath(int dayNumber);
 QString SamplePicturePath();
+// The same picture for a screen of the given device pixel ratio: the 1x file up to 1, above it
+// the @2x file with ratio 2, which a 150 % screen shows smoothly scaled down.
+QPixmap TonePicture(int dayNumber, qreal devicePixelRatio);
 
 inline constexpr std::array<int, 8> IconSizes{16, 22, 24, 32, 48, 64, 128, 256};
 // ":/icons/kinwise-<size>.png", one for each of IconSizes, smallest first.
 QStringList IconPaths();
 QIcon ProgramIcon();
-// The sizes a window shows, decoded once for every window.
+// The sizes a window shows, decoded once for every window; ":/icons/kinwise-<size>@2x.png" are
+// the same at twice the pixels, added only when a screen has a device pixel ratio above 1.
 inline constexpr int MaxWindowIconSize = 48;
 const QIcon& WindowIcon();
 
@@ -32,7 +37,9 @@ const QIcon& WindowIcon();
 inline constexpr int LinkPointerSize = 32;
 inline constexpr int LinkPointerHotspotX = 10;
 inline constexpr int LinkPointerHotspotY = 1;
+// The hotspot is in logical pixels: (20, 2) on the 64-pixel @2x picture.
 QString LinkPointerPath();
+// At twice the pixels when the program's screens have a device pixel ratio above 1.
 const QCursor& LinkPointer();
 
 } // namespace kinwise

@@ -1,5 +1,6 @@
 // Redraws every picture of the program into an assets folder: tone cards, program icon and the
-// link pointer. Usage: kinwise_drawassets <assets-folder>
+// link pointer, each also at twice the pixels as name@2x for 200 % screens.
+// Usage: kinwise_drawassets <assets-folder>
 #include "assets/AssetPaths.h"
 #include "engine/modMayanNumerology.h"
 
@@ -48,10 +49,12 @@ constexpr int GlyphBandTop = 6;
 constexpr int GlyphBandBottom = 38;
 constexpr int NameBaseline = 51;
 
-QImage NewImage(int width, int height, bool transparent)
+// width x height in logical pixels; a painter on it draws at the scale, so one drawing serves both.
+QImage NewImage(int width, int height, bool transparent, int scale)
 {
-    QImage image(width, height,
+    QImage image(width * scale, height * scale,
                  transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(transparent ? Qt::transparent : CardBottom);
     return image;
 }
@@ -109,9 +112,9 @@ QFont NameFont()
     return font;
 }
 
-QImage DrawTonePicture(int number, const QString& name)
+QImage DrawTonePicture(int number, const QString& name, int scale)
 {
-    QImage image = NewImage(CardWidth, CardHeight, false);
+    QImage image = NewImage(CardWidth, CardHeight, false, scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -131,9 +134,9 @@ QImage DrawTonePicture(int number, const QString& name)
     return image;
 }
 
-QImage DrawSamplePicture()
+QImage DrawSamplePicture(int scale)
 {
-    QImage image = NewImage(CardWidth, CardHeight, false);
+    QImage image = NewImage(CardWidth, CardHeight, false, scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     DrawCard(painter);
@@ -191,10 +194,12 @@ QRectF FaceRect(const IconLayout& layout, int offset)
                   layout.Face - layout.Edge);
 }
 
-QImage DrawIcon(int size)
+// At scale 2 the same layout twice as fine, rather than the layout of the doubled size: a 2x
+// title bar then shows the icon it shows at 1x.
+QImage DrawIcon(int size, int scale)
 {
     const IconLayout layout = IconLayoutFor(size);
-    QImage image = NewImage(size, size, true);
+    QImage image = NewImage(size, size, true, scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
 
@@ -281,7 +286,7 @@ QPainterPath Capsule(QPointF from, QPointF to, qreal width)
 
 // A pointing hand: index finger up with the hotspot on its tip, three folded fingers, thumb left.
 // Outlines run along pixel centres so the one-pixel pen stays crisp.
-QImage DrawLinkPointer()
+QImage DrawLinkPointer(int scale)
 {
     constexpr int size = kinwise::LinkPointerSize;
     constexpr qreal tipX = kinwise::LinkPointerHotspotX + 0.5;
@@ -301,7 +306,7 @@ QImage DrawLinkPointer()
     palm.addRoundedRect(QRectF(tipX - finger / 2, tipY + 15, 18, 12), 4, 4);
     hand = hand.united(palm).simplified();
 
-    QImage image = NewImage(size, size, true);
+    QImage image = NewImage(size, size, true, scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const QColor outline(0x14, 0x14, 0x14);
@@ -380,24 +385,34 @@ int main(int argc, char* argv[])
     }
 
     bool ok = true;
-    namespace engine = kinwise::modMayanNumerology;
-    for (int n = 1; n <= engine::DayNumberCount; ++n) {
-        const std::string_view name = engine::DayNumberRow(static_cast<std::int16_t>(n)).ToneName;
-        const QString toneName =
-            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-        const QString file =
-            QStringLiteral("tones/%1-%2.jpg").arg(n, 2, 10, QLatin1Char('0')).arg(toneName);
+    // "name.ext" at scale 1, "name@2x.ext" at scale 2: the suffix Qt looks for on 200 % screens.
+    auto write = [&](const QString& name, const char* extension, int scale, const QImage& image) {
+        const QString file = name + (scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale)) +
+                             QLatin1Char('.') + QLatin1String(extension);
+        const bool jpeg = qstrcmp(extension, "jpg") == 0;
         ok &= WriteIfChanged(root.filePath(file),
-                             Encode(DrawTonePicture(n, toneName), "JPG", JpegQuality));
-    }
-    ok &= WriteIfChanged(root.filePath(QStringLiteral("tones/sample.jpg")),
-                         Encode(DrawSamplePicture(), "JPG", JpegQuality));
-    for (int size : kinwise::IconSizes) {
-        ok &= WriteIfChanged(root.filePath(QStringLiteral("icons/kinwise-%1.png").arg(size)),
-                             Encode(DrawIcon(size), "PNG", -1));
+                             Encode(image, jpeg ? "JPG" : "PNG", jpeg ? JpegQuality : -1));
+    };
+    namespace engine = kinwise::modMayanNumerology;
+    for (const int scale : {1, 2}) {
+        for (int n = 1; n <= engine::DayNumberCount; ++n) {
+            const std::string_view name =
+                engine::DayNumberRow(static_cast<std::int16_t>(n)).ToneName;
+            const QString toneName =
+                QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+            write(QStringLiteral("tones/%1-%2").arg(n, 2, 10, QLatin1Char('0')).arg(toneName),
+                  "jpg", scale, DrawTonePicture(n, toneName, scale));
+        }
+        write(QStringLiteral("tones/sample"), "jpg", scale, DrawSamplePicture(scale));
+        for (const int size : kinwise::IconSizes) {
+            // Launchers take the large sizes from the installed icons; only window sizes need 2x.
+            if (scale == 1 || size <= kinwise::MaxWindowIconSize) {
+                write(QStringLiteral("icons/kinwise-%1").arg(size), "png", scale,
+                      DrawIcon(size, scale));
+            }
+        }
+        write(QStringLiteral("pointer/link-pointer"), "png", scale, DrawLinkPointer(scale));
     }
     ok &= WriteIfChanged(root.filePath(QStringLiteral("icons/kinwise.svg")), IconSvg());
-    ok &= WriteIfChanged(root.filePath(QStringLiteral("pointer/link-pointer.png")),
-                         Encode(DrawLinkPointer(), "PNG", -1));
     return ok ? 0 : 1;
 }

@@ -107,7 +107,7 @@ void ResultWindow::showReading()
     // The sample card, decoded only when the reading has no tone picture to show.
     const int position = reading.DayNumber;
     const bool hasTone = position >= 1 && position <= imgGalacticTone.size();
-    const QPixmap picture = hasTone ? QPixmap(imgGalacticTone[position - 1]) : QPixmap();
+    const QPixmap picture = TonePicture(position, devicePixelRatioF());
     picGalacticTone->setPixmap(picture.isNull() ? QPixmap(SamplePicturePath()) : picture);
     if (hasTone) {
         const std::string_view tone = engine::DayNumberRow(reading.DayNumber).ToneName;

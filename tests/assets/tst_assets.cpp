@@ -65,6 +65,13 @@ int DifferingPixels(const QImage& a, const QImage& b)
     return count;
 }
 
+// Smoothly halved, a 2x picture is its 1x one but for a few edge pixels.
+bool LooksLikeItsOneX(const QImage& twice, const QImage& once)
+{
+    const QImage half = twice.scaled(once.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return DifferingPixels(half, once) <= std::max(32, once.width() * once.height() / 50);
+}
+
 QImage ReadImage(const QString& path, const char* format)
 {
     QImageReader reader(path, format);
@@ -106,6 +113,9 @@ private slots:
     void icons();
     void scalableIconMatchesTheGenerator();
     void linkPointer();
+    void twiceSizePictures_data();
+    void twiceSizePictures();
+    void picturesFollowTheScreen();
     void generatorIsDeterministicAndComplete();
 
 private:
@@ -299,15 +309,58 @@ void TestAssets::linkPointer()
     QCOMPARE(DifferingPixels(pointer, ReadImage(Fresh.filePath("pointer/link-pointer.png"), "png")),
              0);
 
-    const QCursor cursor = kinwise::LinkPointer();
-    QCOMPARE(cursor.hotSpot(), hotspot);
-    QCOMPARE(cursor.pixmap().size(), pointer.size());
+    QCOMPARE(kinwise::LinkPointer().hotSpot(), hotspot);
+}
+
+void TestAssets::twiceSizePictures_data()
+{
+    QTest::addColumn<QString>("file");
+    for (const QString& file : FilesUnder(Fresh.path()).filter(QStringLiteral("@2x."))) {
+        QTest::newRow(qPrintable(file)) << file;
+    }
+}
+
+// Each committed 2x picture: Qt reads its ratio from the name, and it is the 1x one, finer.
+void TestAssets::twiceSizePictures()
+{
+    QFETCH(QString, file);
+    const QImage twice = ReadImage(QStringLiteral(":/") + file, nullptr);
+    const QImage once =
+        ReadImage(QStringLiteral(":/") + QString(file).remove(QStringLiteral("@2x")), nullptr);
+    QVERIFY(twice.devicePixelRatio() == 2 && twice.size() == once.size() * 2);
+    QVERIFY2(DifferingPixels(twice, ReadImage(Fresh.filePath(file), nullptr)) <= 32,
+             "committed picture is stale");
+    QVERIFY2(LooksLikeItsOneX(twice, once), "not the 1x picture");
+}
+
+// Run at 100 % and, by CTest, at 200 %. At 100 % the window icon holds the 1x sizes only, so a
+// start decodes nothing more.
+void TestAssets::picturesFollowTheScreen()
+{
+    const int scale = qApp->devicePixelRatio() > 1 ? 2 : 1;
+    const QString suffix = scale == 2 ? QStringLiteral("@2x.png") : QStringLiteral(".png");
+    QVERIFY(scale == 2 || kinwise::WindowIcon().availableSizes().size() == 5);
+    for (const int size : {16, 22, 24, 32, 48}) {
+        const QImage shown =
+            kinwise::WindowIcon().pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QString file = QStringLiteral(":/icons/kinwise-%1").arg(size) + suffix;
+        QCOMPARE(DifferingPixels(shown, ReadImage(file, "png")), 0);
+    }
+    QCOMPARE(kinwise::LinkPointer().pixmap().size(), QSize(32, 32) * scale);
+    // Whatever the application's ratio; 150 % takes the 2x picture, which Qt scales as it paints.
+    for (const auto& [day, ratio] : {std::pair{6, 1.0}, {6, 1.5}, {14, 2.0}}) {
+        const QPixmap shown = kinwise::TonePicture(day, ratio);
+        const QString once = kinwise::TonePicturePath(day);
+        QCOMPARE(shown.devicePixelRatio(), ratio > 1 ? 2.0 : 1.0);
+        QCOMPARE(shown.toImage(),
+                 QImage(ratio > 1 ? QString(once).replace(".jpg", "@2x.jpg") : once));
+    }
 }
 
 void TestAssets::generatorIsDeterministicAndComplete()
 {
     const QStringList drawn = FilesUnder(Fresh.path());
-    QCOMPARE(drawn.size(), 13 + 1 + 8 + 1 + 1);
+    QCOMPARE(drawn.size(), 2 * (13 + 1 + 1) + 8 + 5 + 1); // and 2x of all but the large icons
     QCOMPARE(FilesUnder(Again.path()), drawn);
     for (const QString& file : drawn) {
         QVERIFY2(ReadBytes(Fresh.filePath(file)) == ReadBytes(Again.filePath(file)),
