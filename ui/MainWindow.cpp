@@ -1,11 +1,11 @@
 #include "ui/MainWindow.h"
 
+#include "files/ReadingFile.h"
 #include "platform/Platform.h"
 #include "ui/BrandPanel.h"
 #include "ui/Controls.h"
 #include "ui/LinkLabel.h"
 #include "ui/MenuBars.h"
-#include "files/ReadingFile.h"
 #include "ui/ReadingCommands.h"
 #include "ui/SitePages.h"
 #include "ui/Style.h"

@@ -12,8 +12,8 @@
 
 #include <QClipboard>
 #include <QEvent>
-#include <QPalette>
 #include <QGuiApplication>
+#include <QPalette>
 #include <QPushButton>
 #include <QTextCursor>
 #include <QTextEdit>
