@@ -16,6 +16,7 @@ for a named condition.
 """
 
 import contextlib
+import ctypes
 import os
 import select
 import shutil
@@ -54,6 +55,11 @@ path=
 """
 # The frame Qt draws around a window on Wayland, by its decoration plugin: sides, then the top.
 QT_WAYLAND_FRAME = (3, 30)
+
+PRCTL = ctypes.CDLL(None, use_errno=True)
+PR_SET_PDEATHSIG = 1
+# How long one call to a program's accessibility interface may take.
+ANSWER_MS = 5000
 
 # How long a step waits to show that something does not happen (a window, a browser start, an
 # exit); the only fixed waits in the tests.
@@ -185,6 +191,8 @@ class A11y:
 
         self.pyatspi = pyatspi
         self.Atspi = Atspi
+        # A program that stops answering turns into an error within seconds, not D-Bus's 25 s.
+        Atspi.set_timeout(ANSWER_MS, ANSWER_MS)
 
     def apps(self):
         desktop = self.pyatspi.Registry.getDesktop(0)
@@ -440,7 +448,8 @@ class Session:
                 out = files.enter_context(open(self.root / f"{log}.log", "ab"))
                 kwargs.setdefault("stdout", out)
                 kwargs.setdefault("stderr", out)
-            process = subprocess.Popen(argv, env=env or self.env, start_new_session=True, **kwargs)
+            process = subprocess.Popen(argv, env=env or self.env, start_new_session=True,
+                                       preexec_fn=end_with_parent, **kwargs)
         self.processes.append(process)
         return process
 
@@ -729,6 +738,12 @@ class Session:
         for path in sorted(self.root.glob("*.log")):
             if path.stat().st_size:
                 print(f"--- {path.name}:\n" + path.read_text(errors="replace")[-3000:], flush=True)
+
+
+def end_with_parent():
+    """Run in a started process before it executes: SIGTERM when the test process dies, so that
+    a test that CTest ends for its time leaves nothing running."""
+    PRCTL.prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
 
 
 def stop_process(process, gently=False):
