@@ -143,12 +143,7 @@ def journey(test, desktop):
     desktop.key("Return")
 
     main = program.window("the main window after the message", h.is_main(a11y))
-    desktop.key("alt+h")
-    d.wait_until("the Help menu to open", lambda: a11y.find(
-        main, "menu item", "About Software", test=a11y.showing))
-    desktop.key("a")
-    about = program.window("the About window", lambda w: a11y.role(w) == "dialog" and a11y.find(
-        w, "label", test=lambda n: a11y.name(n).startswith("Kinwise generates")))
+    about = h.open_about(desktop, program, main)
     low += measure(desktop, about, "About window")
     desktop.key("Return")
 

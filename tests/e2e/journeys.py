@@ -140,6 +140,21 @@ def is_message_box(a11y):
     return test
 
 
+def is_about(a11y):
+    return lambda w: a11y.role(w) == "dialog" and a11y.find(
+        w, "label", test=lambda n: a11y.name(n).startswith("Kinwise generates"))
+
+
+def open_about(desktop, program, main):
+    """Help, then About Software by its key, from the main window; returns the About window."""
+    a11y = desktop.a11y
+    desktop.key("alt+h")
+    wait_until("the Help menu to open", lambda: a11y.find(
+        main, "menu item", "About Software", test=a11y.showing))
+    desktop.key("a")
+    return program.window("the About window", is_about(a11y))
+
+
 def message_text(a11y, window):
     """The message a box shows: its labels other than the icon, joined by line feeds."""
     texts = [a11y.text(label) for label in a11y.find_all(window, "label")]
