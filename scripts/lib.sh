@@ -8,7 +8,8 @@ BUILD_DIR="$ROOT/build"
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
 TEST_PACKAGES=(xvfb xauth xdotool openbox x11-utils imagemagick cups cups-client cups-filters
     poppler-utils at-spi2-core python3 python3-pyatspi dbus-x11 xdg-utils desktop-file-utils
-    appstream clang libclang-rt-14-dev clang-format dpkg-dev file debootstrap python3-xlib xclip)
+    appstream clang libclang-rt-14-dev clang-format dpkg-dev file debootstrap python3-xlib xclip
+    weston qt6-wayland qt6-gtk-platformtheme gnome-themes-extra)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then

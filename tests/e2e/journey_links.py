@@ -51,8 +51,9 @@ def journey(test, desktop):
     shown = f"{FORUM_LINK} Click Here To Visit {d.site_setting('KINWISE_WEB_ADDRESS')} Now."
     if a11y.name(link) != shown:
         fail(f"the forum link says {a11y.name(link)!r}, expected {shown!r}")
-    check_pointers(desktop, main, link)
-    desktop.click_node(link)
+    if not desktop.wayland:  # the pointer's picture is the compositor's secret there
+        check_pointers(desktop, main, link)
+    desktop.press(link)
     d.wait_until("a click on the forum link to open an address",
                  lambda: h.recorded_addresses(record), 10)
     desktop.screenshot("forum-link-clicked")
@@ -71,21 +72,16 @@ def journey(test, desktop):
         fail(f"the opened addresses are {opened}, expected {expected}")
 
     main = program.window("the main window after the Help item", h.is_main(a11y))
-    desktop.key("alt+h")
-    d.wait_until("the Help menu to open again", lambda: a11y.find(
-        main, "menu item", "About Software", test=a11y.showing))
-    desktop.key("a")
-    about = program.window("the About window", lambda w: a11y.role(w) == "dialog" and a11y.find(
-        w, "label", test=lambda n: a11y.name(n).startswith("Kinwise generates")))
+    about = h.open_about(desktop, program, main)
     desktop.screenshot("about")
     h.window_shot(desktop, about, "about")
     desktop.key("Return")
     program.no_window("the About window to close on Enter", lambda w: a11y.role(w) == "dialog")
-    program.window("the main window after About", h.is_main(a11y))
+    main = program.window("the main window after About", h.is_main(a11y))
     if h.recorded_addresses(record) != expected:
         fail(f"more addresses were opened: {h.recorded_addresses(record)}")
 
-    desktop.key("alt+F4")
+    desktop.close_window(main)
     program.expect_clean_exit("the program to end when its window closes")
 
 

@@ -36,10 +36,10 @@ def journey(test, desktop):
     main = first.window("the first copy's main window to be active again", h.is_main(a11y),
                         timeout=5, active=False)
     if not a11y.has_state(main, "active"):
-        desktop.click_node(a11y.find(main, "label", "Date of Birth"))
+        desktop.click_in(main, a11y.find(main, "label", "Date of Birth"))
         main = first.window("the first copy's main window to take the focus", h.is_main(a11y))
     name_box = a11y.find(main, "text", "Name")
-    desktop.click_node(name_box)
+    desktop.press(name_box)
     desktop.type("Still here")
     d.wait_until("the first copy to show the typed name",
                  lambda: a11y.text(name_box) == "Still here", 5)
@@ -51,11 +51,11 @@ def journey(test, desktop):
         fail("no stale lock file was left by the killed copy, so the next start tests nothing")
 
     third = desktop.start_program("third")
-    third.window("the main window of a start after the killed copy", h.is_main(a11y))
+    main = third.window("the main window of a start after the killed copy", h.is_main(a11y))
     if third.has_window(h.is_message_box(a11y)):
         fail("the start after the killed copy showed a message: " + third.describe())
     desktop.screenshot("start-after-kill")
-    desktop.key("alt+F4")
+    desktop.close_window(main)
     third.expect_clean_exit("the third copy to end when its window closes")
     if lock.exists():
         fail(f"the lock file {lock} is still there after the third copy ended")

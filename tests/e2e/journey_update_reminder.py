@@ -22,8 +22,8 @@ def learn_settings_form(desktop):
     a11y = desktop.a11y
     folders = desktop.user_folders("throwaway")
     program = desktop.start_program("throwaway", user=folders)
-    program.window("the main window of the throwaway first run", h.is_main(a11y))
-    desktop.key("alt+F4")
+    main = program.window("the main window of the throwaway first run", h.is_main(a11y))
+    desktop.close_window(main)
     program.wait_exit("the throwaway copy to end")
     lines = settings_lines(folders)
     log(f"first-run settings file: {lines}")
@@ -55,8 +55,8 @@ def journey(test, desktop):
     if buttons != ["No", "Yes"]:
         fail(f"the question offers {buttons}, expected Yes and No")
     desktop.screenshot("update-question")
-    desktop.click_node(a11y.find(box, "push button", "No"))
-    program.window("the main window after answering No", h.is_main(a11y))
+    desktop.press(a11y.find(box, "push button", "No"))
+    main = program.window("the main window after answering No", h.is_main(a11y))
     desktop.screenshot("main-after-no")
     # A browser started on No would record its address within moments.
     time.sleep(d.QUIET_SECONDS)
@@ -65,15 +65,15 @@ def journey(test, desktop):
     lines = settings_lines(desktop.user)
     if h.reminder_line(datetime.date.today()) not in lines:
         fail(f"after the question the stored reminder is not today's date: {lines}")
-    desktop.key("alt+F4")
+    desktop.close_window(main)
     program.wait_exit("the program to end when its window closes")
 
     again = desktop.start_program("again")
-    again.window("the main window on the next start", h.is_main(a11y))
+    main = again.window("the main window on the next start", h.is_main(a11y))
     if again.has_window(h.is_message_box(a11y)):
         fail("the next start asked a question again: " + again.describe())
     desktop.screenshot("next-start-quiet")
-    desktop.key("alt+F4")
+    desktop.close_window(main)
     again.expect_clean_exit("the program to end when its window closes")
     if h.recorded_addresses(record):
         fail(f"a browser was started: {h.recorded_addresses(record)}")

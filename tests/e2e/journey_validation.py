@@ -68,7 +68,7 @@ def journey(test, desktop):
     if not h.day_number(a11y, result).isdigit():
         fail("the result window for 29 February 2016 shows no day number")
     desktop.screenshot("leap-day-accepted")
-    desktop.key("alt+F4")
+    desktop.close_window(result)
     program.expect_clean_exit("the program to end when its last window closes")
 
 

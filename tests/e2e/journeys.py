@@ -11,7 +11,7 @@ import unittest
 from pathlib import Path
 
 import desktop as d
-from desktop import fail, wait_until
+from desktop import fail, log, wait_until
 
 SHOTS = Path(os.environ.get("KINWISE_E2E_SHOTS", tempfile.gettempdir() + "/kinwise-e2e-shots"))
 
@@ -25,11 +25,14 @@ class Journey(unittest.TestCase):
 
     def setUp(self):
         d.require_tools(self.TOOLS)
-        self.desktop = d.Session(self.name)
+        # The same journey runs on either kind of session; CTest says which.
+        kind = os.environ.get("KINWISE_E2E_SESSION", "x11")
+        name = self.name if kind == "x11" else f"{kind}-{self.name}"
+        self.desktop = d.Session(name, kind)
         self.desktop.shots = SHOTS
         SHOTS.mkdir(parents=True, exist_ok=True)
         # Pictures of an earlier run would mix with this one's.
-        for old in SHOTS.glob(f"{self.name}-*"):
+        for old in SHOTS.glob(f"{name}-*"):
             old.unlink()
         self.desktop.open()
         self.addCleanup(self.desktop.close)
@@ -52,13 +55,36 @@ def focused(a11y, window, role, name=None):
 
 
 def window_shot(desktop, window, name):
-    """A picture of one active window, decorations included, for the documentation."""
+    """A picture of one active window, decorations included, for the documentation; taken
+    under X, where the window manager tells the frame."""
+    if desktop.wayland:
+        return None
     x, y, width, height = desktop.frame_box(window)
     path = SHOTS / "windows" / f"{name}.png"
     path.parent.mkdir(exist_ok=True)
     desktop.run(["import", "-window", "root", "-crop", f"{width}x{height}+{x}+{y}", "+repage",
                  str(path)])
     return path
+
+
+def expect_placed(desktop, window, what):
+    """Under X the program centres its windows; it asks before it knows the window manager's
+    frame, so the frame may sit off the centre by the frame's own height. Under Wayland the
+    compositor places windows, and what a test can check is that the window is wholly shown."""
+    screen_width, screen_height = d.SCREEN
+    _, _, width, height = desktop.a11y.extents(window)
+    if desktop.wayland:
+        x, y = desktop.window_origin(window)
+        log(f"weston put the {what} at {x},{y}")
+        if x < 0 or y < 0 or x + width > screen_width or y + height > screen_height:
+            fail(f"the {what} at {x},{y} ({width}x{height}) is not wholly on the screen")
+        return
+    x, y, frame_width, frame_height = desktop.frame_box(window)
+    off_x = x + frame_width / 2 - screen_width / 2
+    off_y = y + frame_height / 2 - screen_height / 2
+    if abs(off_x) > 2 or abs(off_y) > frame_height - height:
+        fail(f"the {what} is not centred: its frame's centre is {off_x:+.0f},{off_y:+.0f} from "
+             f"the screen's")
 
 
 class Printer:
@@ -112,6 +138,21 @@ def is_message_box(a11y):
         buttons = {a11y.name(b) for b in a11y.find_all(window, "push button")}
         return bool(buttons) and buttons <= {"OK", "Yes", "No"}
     return test
+
+
+def is_about(a11y):
+    return lambda w: a11y.role(w) == "dialog" and a11y.find(
+        w, "label", test=lambda n: a11y.name(n).startswith("Kinwise generates"))
+
+
+def open_about(desktop, program, main):
+    """Help, then About Software by its key, from the main window; returns the About window."""
+    a11y = desktop.a11y
+    desktop.key("alt+h")
+    wait_until("the Help menu to open", lambda: a11y.find(
+        main, "menu item", "About Software", test=a11y.showing))
+    desktop.key("a")
+    return program.window("the About window", is_about(a11y))
 
 
 def message_text(a11y, window):

@@ -5,15 +5,23 @@ manager, in a fresh temporary folder with fresh user folders. Every process star
 carries a mark in its environment, so that close() ends them all, helpers that D-Bus started
 included, even when a step fails.
 
+Two kinds: "x11" is Xvfb with openbox; "wayland" is the weston compositor, whose clients the
+program joins as a native Wayland client (no Xwayland, no DISPLAY). Weston runs on its X11 back
+end inside a private Xvfb, because that back end gives it a seat with a keyboard and a pointer:
+xdotool then types on that keyboard as a person would. The headless back end has no seat at all,
+so no window is ever activated, no widget has the focus, and Qt 6.4 crashes on the first popup.
+
 What windows show is read through AT-SPI, the interface screen readers use; waiting is polling
 for a named condition.
 """
 
 import contextlib
+import ctypes
 import os
 import select
 import shutil
 import signal
+import socket
 import subprocess
 import sys
 import tempfile
@@ -29,6 +37,29 @@ AT_SPI_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 # The program's own names for its settings and lock files.
 SETTINGS_FILE = "Kinwise/KinwiseFreeMayanNumerology.conf"
 LOCK_FILE = "KinwiseFreeMayanNumerology.lock"
+
+SCREEN = (1280, 1024)
+# Weston's desktop: one plain colour, no panel and no on-screen keyboard, so that windows can be
+# found on a screenshot.
+WESTON_BACKGROUND = "#204060"
+WESTON_CONFIG = f"""[core]
+idle-time=0
+
+[shell]
+background-image=
+background-color=0xff{WESTON_BACKGROUND[1:]}
+panel-position=none
+
+[input-method]
+path=
+"""
+# The frame Qt draws around a window on Wayland, by its decoration plugin: sides, then the top.
+QT_WAYLAND_FRAME = (3, 30)
+
+PRCTL = ctypes.CDLL(None, use_errno=True)
+PR_SET_PDEATHSIG = 1
+# How long one call to a program's accessibility interface may take.
+ANSWER_MS = 5000
 
 # How long a step waits to show that something does not happen (a window, a browser start, an
 # exit); the only fixed waits in the tests.
@@ -160,6 +191,8 @@ class A11y:
 
         self.pyatspi = pyatspi
         self.Atspi = Atspi
+        # A program that stops answering turns into an error within seconds, not D-Bus's 25 s.
+        Atspi.set_timeout(ANSWER_MS, ANSWER_MS)
 
     def apps(self):
         desktop = self.pyatspi.Registry.getDesktop(0)
@@ -343,18 +376,24 @@ class Program:
 
 
 class Session:
-    """Xvfb, optionally with a D-Bus session, the accessibility bus and openbox.
+    """Xvfb, optionally with a D-Bus session, the accessibility bus and a window manager:
+    openbox, or weston for the "wayland" kind.
 
-    bus=False and window_manager=False give a bare display, for tests that only need windows to
+    bus=False and window_manager=False give a bare X display, for tests that only need windows to
     exist."""
 
     TOOLS = {"display": ["Xvfb", "xdotool", "xprop", "import", "convert"],
-             "bus": ["dbus-daemon", "dbus-send"], "window_manager": ["openbox"]}
+             "bus": ["dbus-daemon", "dbus-send"], "window_manager": ["openbox"],
+             "wayland": ["weston"]}
 
-    def __init__(self, name, bus=True, window_manager=True, program=None):
+    def __init__(self, name, kind="x11", bus=True, window_manager=True, program=None):
+        if kind not in ("x11", "wayland"):
+            fail(f"no session of the kind {kind!r}")
         self.name = name
+        self.kind = kind
+        self.wayland = kind == "wayland"
         self.parts = ["display"] + (["bus"] if bus else []) + (
-            ["window_manager"] if window_manager else [])
+            ["wayland"] if self.wayland else ["window_manager"] if window_manager else [])
         require_tools([tool for part in self.parts for tool in self.TOOLS[part]]
                       + ([AT_SPI_LAUNCHER] if bus else []))
         self.program_path = program or built_executable("KINWISE_APP")
@@ -390,6 +429,8 @@ class Session:
                 self.start_accessibility_bus()
             if "window_manager" in self.parts:
                 self.start_window_manager()
+            if self.wayland:
+                self.start_weston()
         except BaseException:
             self.close()
             raise
@@ -407,7 +448,8 @@ class Session:
                 out = files.enter_context(open(self.root / f"{log}.log", "ab"))
                 kwargs.setdefault("stdout", out)
                 kwargs.setdefault("stderr", out)
-            process = subprocess.Popen(argv, env=env or self.env, start_new_session=True, **kwargs)
+            process = subprocess.Popen(argv, env=env or self.env, start_new_session=True,
+                                       preexec_fn=end_with_parent, **kwargs)
         self.processes.append(process)
         return process
 
@@ -428,7 +470,7 @@ class Session:
         read_end, write_end = os.pipe()
         # -displayfd tells when the server is ready to take clients.
         xvfb = self.spawn(["Xvfb", f":{number}", "-displayfd", str(write_end), "-screen", "0",
-                           "1280x1024x24", "-nolisten", "tcp", "-noreset"],
+                           f"{SCREEN[0]}x{SCREEN[1]}x24", "-nolisten", "tcp", "-noreset"],
                           pass_fds=(write_end,), log="xvfb")
         os.close(write_end)
         with os.fdopen(read_end, "rb") as reader:
@@ -466,6 +508,27 @@ class Session:
         wait_until("openbox to manage the display", lambda: "window id" in self.run(
             ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], check=False), 10)
 
+    def start_weston(self):
+        config = self.root / "weston.ini"
+        config.write_text(WESTON_CONFIG)
+        # An absolute path, so that programs with other runtime folders find it too.
+        self.wayland_display = self.user.runtime / "wayland-kinwise"
+        width, height = SCREEN
+        self.spawn(["weston", "--backend=x11-backend.so", "--use-pixman", f"--width={width}",
+                    f"--height={height}", f"--socket={self.wayland_display.name}",
+                    f"--config={config}"], log="weston")
+
+        def listening():
+            with socket.socket(socket.AF_UNIX) as probe:
+                return probe.connect_ex(str(self.wayland_display)) == 0
+
+        wait_until("weston to take clients", listening, 10)
+        # Keys reach weston's window through the pointer; parked where no window is drawn over.
+        self.park_pointer()
+
+    def park_pointer(self):
+        self.move_pointer(0, 0)
+
     def user_folders(self, name):
         """Another fresh user inside this session's folder."""
         return UserFolders(self.root, name)
@@ -475,7 +538,11 @@ class Session:
     def program_env(self, user=None, extra=None):
         env = dict(self.env)
         env.update((user or self.user).env())
-        env["QT_QPA_PLATFORM"] = "xcb"
+        if self.wayland:
+            del env["DISPLAY"]
+            env.update(QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY=str(self.wayland_display))
+        else:
+            env["QT_QPA_PLATFORM"] = "xcb"
         if "bus" in self.parts:
             env.update(QT_ACCESSIBILITY="1", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         env.update(extra or {})
@@ -513,6 +580,40 @@ class Session:
 
     def click_node(self, node):
         self.click(*self.a11y.centre(node))
+
+    def press(self, node):
+        """Clicks a node under X. A Wayland client does not know where it is on the screen, so
+        there its press action runs instead (focus for a node that has none), as a screen reader
+        does it."""
+        if not self.wayland:
+            self.click_node(node)
+            return
+        actions = self.a11y.actions(node)
+        self.a11y.do_action(node, "Press" if "Press" in actions or "SetFocus" not in actions
+                            else "SetFocus")
+
+    def click_in(self, window, node):
+        """Clicks a node where the screen shows it; on Wayland found on a screenshot, so only in a
+        window shown alone. The pointer goes back to its corner after."""
+        if not self.wayland:
+            self.click_node(node)
+            return
+        x, y, width, height = self.screen_box(node, window)
+        self.click(x + width // 2, y + height // 2)
+        self.park_pointer()
+
+    def close_window(self, window):
+        """Closes a window as its user would: Alt+F4 through openbox. Weston has no close key, and
+        the close box Qt draws is in no accessible tree, so on Wayland File > Exit where the
+        window has one, else Escape."""
+        if not self.wayland:
+            self.key("alt+F4")
+            return
+        menu = self.a11y.find(window, "menu item", "Exit")
+        if menu is not None:
+            self.a11y.do_action(menu, "Press")
+        else:
+            self.key("Escape")
 
     def pointer_image(self):
         """The pointer the X server shows, as (width, height, hot x, hot y, alpha bytes row by
@@ -556,6 +657,41 @@ class Session:
         path = self.shots / f"{self.name}-{self.shot_number:02d}-{safe}.png"
         self.run(["import", "-window", "root", str(path)], check=False)
         return path
+
+    def window_origin(self, window):
+        """Where the compositor put a window's content, found on screenshots of the plain
+        desktop: the box of everything that is not background (the pointer's corner left out)
+        once it is the window's size in Qt's frame. Only for a window shown alone."""
+        _, _, width, height = self.a11y.extents(window)
+        side, top = QT_WAYLAND_FRAME
+        picture = self.root / "locating.png"
+        found = []
+
+        def framed():
+            self.run(["import", "-window", "root", str(picture)])
+            box = self.run(["convert", str(picture), "-fill", WESTON_BACKGROUND, "-draw",
+                            "rectangle 0,0,31,31", "-bordercolor", WESTON_BACKGROUND, "-border",
+                            "1", "-format", "%@", "info:"]).strip()
+            size, x, y = box.split("+")
+            found[:] = [box]
+            if size == f"{width + 2 * side}x{height + top + side}":
+                return int(x) - 1 + side, int(y) - 1 + top
+            return None
+
+        try:
+            return wait_until("the window to be drawn alone on the desktop", framed, 5)
+        except StepFailed:
+            fail(f"the screen shows {found} apart from the background, not a {width}x{height} "
+                 "window in Qt's frame")
+
+    def screen_box(self, node, window):
+        """A node's box on the screen."""
+        x, y, width, height = self.a11y.extents(node)
+        if self.wayland:
+            # Extents are relative to the window: a Wayland client knows no more.
+            left, top = self.window_origin(window)
+            x, y = x + left, y + top
+        return x, y, width, height
 
     def frame_box(self, window):
         """Screen box of the active window with its decorations, from its client extents."""
@@ -602,6 +738,12 @@ class Session:
         for path in sorted(self.root.glob("*.log")):
             if path.stat().st_size:
                 print(f"--- {path.name}:\n" + path.read_text(errors="replace")[-3000:], flush=True)
+
+
+def end_with_parent():
+    """Run in a started process before it executes: SIGTERM when the test process dies, so that
+    a test that CTest ends for its time leaves nothing running."""
+    PRCTL.prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
 
 
 def stop_process(process, gently=False):
