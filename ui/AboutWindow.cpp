@@ -51,8 +51,12 @@ AboutWindow::AboutWindow()
     lblCoBrand = new LinkLabel(QStringLiteral("lblCoBrand"), Texts::AboutDetails,
                                PageKey::FullyBranded, this);
     lblCoBrand->setFont(Style::Verdana(8.25, false, true));
+    // The window takes the desktop's colours: its dark blue links need a light window, so under a
+    // dark theme they are a light blue.
+    const bool lightWindow = palette().color(QPalette::Window).lightnessF() > 0.5;
+    const QColor linkColour = lightWindow ? Style::AboutLinkBlue : Style::AboutLinkLightBlue;
     for (LinkLabel* link : {lblHomePage, lblCoBrand}) {
-        Style::SetTextColour(link, QColor(0, 0, 160));
+        Style::SetTextColour(link, linkColour);
     }
 
     Line1 = new QFrame(this);

@@ -33,6 +33,8 @@ inline const QColor LinkCyan{0, 255, 255};
 inline const QColor Salmon{255, 128, 128};
 inline const QColor Pink{255, 192, 192};
 inline const QColor Cream{255, 255, 192};
+inline const QColor AboutLinkBlue{0, 0, 160};
+inline const QColor AboutLinkLightBlue{153, 193, 241};
 
 // Verdana where installed, otherwise the closest sans-serif of the desktop.
 QFont Verdana(qreal pointSize, bool bold = false, bool underline = false);
