@@ -5,8 +5,12 @@ build_dir=$1
 app_id=$2
 work=$(mktemp -d)
 program_pid=
+wayland_pid=
+weston_pid=
 cleanup() {
-    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+    for pid in "$program_pid" "$wayland_pid" "$weston_pid"; do
+        [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    done
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -58,4 +62,31 @@ kill -0 "$program_pid" 2>/dev/null || fail "the installed program did not keep r
 [ -e "$work/runtime/KinwiseFreeMayanNumerology.lock" ] || fail "the installed program took no instance lock"
 [ -s "$work/home/.config/Kinwise/KinwiseFreeMayanNumerology.conf" ] ||
     fail "the installed program wrote no first-run reminder date"
-echo "installed tree and start: ok"
+
+# And as a client of a Wayland compositor, with no X server: Qt's Wayland plugin ends a program
+# that cannot reach its compositor at once, so one still running after a second has connected.
+wayland=$work/wayland
+mkdir -p "$wayland/home" "$wayland/runtime"
+chmod 700 "$wayland/runtime"
+XDG_RUNTIME_DIR=$wayland/runtime weston --backend=headless-backend.so --socket=kinwise-check \
+    --idle-time=0 >"$wayland/weston.log" 2>&1 &
+weston_pid=$!
+for _ in $(seq 50); do
+    [ -S "$wayland/runtime/kinwise-check" ] && break
+    sleep 0.1
+done
+[ -S "$wayland/runtime/kinwise-check" ] || fail "weston did not start: $(tail -n 5 "$wayland/weston.log")"
+env -u DISPLAY HOME=$wayland/home XDG_RUNTIME_DIR=$wayland/runtime \
+    XDG_CONFIG_HOME=$wayland/home/.config WAYLAND_DISPLAY=kinwise-check QT_QPA_PLATFORM=wayland \
+    "$prefix/bin/KinwiseFreeMayanNumerology" 2>"$wayland/program.log" &
+wayland_pid=$!
+for _ in $(seq 50); do
+    [ -e "$wayland/runtime/KinwiseFreeMayanNumerology.lock" ] && break
+    sleep 0.1
+done
+sleep 1
+kill -0 "$wayland_pid" 2>/dev/null ||
+    fail "the installed program did not keep running on Wayland: $(tail -n 5 "$wayland/program.log")"
+[ -e "$wayland/runtime/KinwiseFreeMayanNumerology.lock" ] ||
+    fail "the installed program took no instance lock on Wayland"
+echo "installed tree and start, offscreen and on Wayland: ok"
