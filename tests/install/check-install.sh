@@ -4,13 +4,9 @@ set -euo pipefail
 build_dir=$1
 app_id=$2
 work=$(mktemp -d)
-program_pid=
-wayland_pid=
-weston_pid=
+pids=()
 cleanup() {
-    for pid in "$program_pid" "$wayland_pid" "$weston_pid"; do
-        [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-    done
+    [ ${#pids[@]} -eq 0 ] || kill "${pids[@]}" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -47,46 +43,45 @@ grep -qx "Icon=$app_id" "$prefix/share/applications/$app_id.desktop" ||
 appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" >/dev/null ||
     fail "the metainfo file does not validate"
 
-# The installed program starts: it is still running after its first window could have shown.
-mkdir -p "$work/home" "$work/runtime"
-chmod 700 "$work/runtime"
-HOME=$work/home XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/home/.config \
-    QT_QPA_PLATFORM=offscreen "$prefix/bin/KinwiseFreeMayanNumerology" &
-program_pid=$!
-for _ in $(seq 50); do
-    [ -e "$work/runtime/KinwiseFreeMayanNumerology.lock" ] && break
-    sleep 0.1
-done
-sleep 1
-kill -0 "$program_pid" 2>/dev/null || fail "the installed program did not keep running"
-[ -e "$work/runtime/KinwiseFreeMayanNumerology.lock" ] || fail "the installed program took no instance lock"
-[ -s "$work/home/.config/Kinwise/KinwiseFreeMayanNumerology.conf" ] ||
+# start_installed WHAT SESSION ENV...: starts the installed program for a fresh user under
+# SESSION, away from any display of the caller's, with the environment given, and checks that it is still running after its first window
+# could have shown and that it took the instance lock.
+start_installed() {
+    local what=$1 session=$2
+    shift 2
+    mkdir -p "$session/home" "$session/runtime"
+    chmod 700 "$session/runtime"
+    env -u DISPLAY -u WAYLAND_DISPLAY HOME="$session/home" XDG_RUNTIME_DIR="$session/runtime" \
+        XDG_CONFIG_HOME="$session/home/.config" "$@" "$prefix/bin/KinwiseFreeMayanNumerology" \
+        2>"$session/program.log" &
+    pids+=($!)
+    local lock=$session/runtime/KinwiseFreeMayanNumerology.lock
+    for _ in $(seq 50); do
+        [ -e "$lock" ] && break
+        sleep 0.1
+    done
+    sleep 1
+    kill -0 "${pids[-1]}" 2>/dev/null ||
+        fail "the installed program did not keep running $what: $(tail -n 5 "$session/program.log")"
+    [ -e "$lock" ] || fail "the installed program took no instance lock $what"
+}
+
+start_installed "offscreen" "$work/offscreen" QT_QPA_PLATFORM=offscreen
+[ -s "$work/offscreen/home/.config/Kinwise/KinwiseFreeMayanNumerology.conf" ] ||
     fail "the installed program wrote no first-run reminder date"
 
-# And as a client of a Wayland compositor, with no X server: Qt's Wayland plugin ends a program
-# that cannot reach its compositor at once, so one still running after a second has connected.
+# As a client of a Wayland compositor, with no X server: Qt's Wayland plugin ends a program that
+# cannot reach its compositor at once.
 wayland=$work/wayland
-mkdir -p "$wayland/home" "$wayland/runtime"
+mkdir -p "$wayland/runtime"
 chmod 700 "$wayland/runtime"
 XDG_RUNTIME_DIR=$wayland/runtime weston --backend=headless-backend.so --socket=kinwise-check \
     --idle-time=0 >"$wayland/weston.log" 2>&1 &
-weston_pid=$!
+pids+=($!)
 for _ in $(seq 50); do
     [ -S "$wayland/runtime/kinwise-check" ] && break
     sleep 0.1
 done
 [ -S "$wayland/runtime/kinwise-check" ] || fail "weston did not start: $(tail -n 5 "$wayland/weston.log")"
-env -u DISPLAY HOME=$wayland/home XDG_RUNTIME_DIR=$wayland/runtime \
-    XDG_CONFIG_HOME=$wayland/home/.config WAYLAND_DISPLAY=kinwise-check QT_QPA_PLATFORM=wayland \
-    "$prefix/bin/KinwiseFreeMayanNumerology" 2>"$wayland/program.log" &
-wayland_pid=$!
-for _ in $(seq 50); do
-    [ -e "$wayland/runtime/KinwiseFreeMayanNumerology.lock" ] && break
-    sleep 0.1
-done
-sleep 1
-kill -0 "$wayland_pid" 2>/dev/null ||
-    fail "the installed program did not keep running on Wayland: $(tail -n 5 "$wayland/program.log")"
-[ -e "$wayland/runtime/KinwiseFreeMayanNumerology.lock" ] ||
-    fail "the installed program took no instance lock on Wayland"
+start_installed "on Wayland" "$wayland" WAYLAND_DISPLAY=kinwise-check QT_QPA_PLATFORM=wayland
 echo "installed tree and start, offscreen and on Wayland: ok"
