@@ -162,6 +162,11 @@ def journey(test, desktop):
     # Removed before the program exits, so no wait.
     if lock.exists():
         fail(f"the lock file {lock} is still there after the program ended")
+    # After both file dialogs, the reminder store is all the program keeps.
+    kept = sorted(str(p.relative_to(desktop.user.config))
+                  for p in desktop.user.config.rglob("*") if p.is_file())
+    if kept != [str(settings.relative_to(desktop.user.config))]:
+        fail(f"the user's configuration holds {kept}, not just the reminder store")
 
 
 class FirstStart(h.Journey):
