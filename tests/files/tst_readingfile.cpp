@@ -109,7 +109,8 @@ private slots:
     void savedFileByteForByte();
     void namesRoundTrip_data();
     void namesRoundTrip();
-    void controlCharactersAreDropped();
+    void namesThroughAFile_data();
+    void namesThroughAFile();
     void layouts_data();
     void layouts();
     void readFailureKeepsTheLinesRead_data();
@@ -158,15 +159,31 @@ void TestReadingFile::namesRoundTrip()
     QCOMPARE(file::Decode(file::Encode(request)), request);
 }
 
-void TestReadingFile::controlCharactersAreDropped()
+void TestReadingFile::namesThroughAFile_data()
 {
-    const Request request{u"A\u0000n\u0003a\tL\r\nop\u001fe\u007fz"_s, u"19\u000375"_s,
-                          u"Ju\u0000ly"_s, u"\r\n15\u001b"_s};
-    const QByteArray bytes = file::Encode(request);
-    QCOMPARE(bytes.count('\r'), 4);
-    QCOMPARE(bytes.count('\n'), 4);
-    const Request expected{u"AnaLopez"_s, u"1975"_s, u"July"_s, u"15"_s};
-    QCOMPARE(file::Decode(bytes), expected);
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("readBack");
+
+    const QString controls = u"Tab\there\nnew\rline\u001bescape\u007fdel\u0085nel"_s;
+    QTest::newRow("tab") << u"Ana\tLopez"_s << u"Ana\tLopez"_s;
+    QTest::newRow("other controls") << controls << controls;
+    // They would scramble to LF and CR.
+    QTest::newRow("nul and etx") << u"A\u0000n\u0003a"_s << u"Ana"_s;
+}
+
+// Saved and opened again, the date lines after the name stay whole.
+void TestReadingFile::namesThroughAFile()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, readBack);
+    const QByteArray bytes = file::Encode({name, u"1975"_s, u"July"_s, u"15"_s});
+    QCOMPARE(bytes.count('\r'), file::LineCount);
+    QCOMPARE(bytes.count('\n'), file::LineCount);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"name.man"_s);
+    QCOMPARE(file::WriteToPath(path, bytes), std::nullopt);
+    QCOMPARE(file::ReadFromPath(path), (Request{readBack, u"1975"_s, u"July"_s, u"15"_s}));
 }
 
 void TestReadingFile::layouts_data()
