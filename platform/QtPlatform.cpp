@@ -9,9 +9,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
@@ -31,28 +31,45 @@ QSettings OpenSettingsStore()
                      Identity::ExecutableName);
 }
 
-std::optional<QByteArray> ReadWholeFile(const QString& path)
+// The group in which Qt's file dialog keeps its history, last folder and view.
+const QString FileDialogGroup = QStringLiteral("FileDialog");
+
+// Qt's settings file, shared by every Qt program of the user.
+QSettings QtProjectSettings()
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    return file.readAll();
+    return QSettings(QSettings::UserScope, QStringLiteral("QtProject"));
 }
 
-// Back to the bytes it had, or gone when it did not exist.
-void RestoreWholeFile(const QString& path, const std::optional<QByteArray>& bytes)
+struct FileDialogSettings
 {
-    if (ReadWholeFile(path) == bytes) {
-        return;
+    bool fileExisted = false;
+    QVariantMap values;
+};
+
+FileDialogSettings ReadFileDialogSettings()
+{
+    QSettings settings = QtProjectSettings();
+    FileDialogSettings saved{QFileInfo::exists(settings.fileName()), {}};
+    settings.beginGroup(FileDialogGroup);
+    for (const QString& key : settings.allKeys()) {
+        saved.values.insert(key, settings.value(key));
     }
-    if (!bytes) {
-        QFile::remove(path);
-        return;
+    return saved;
+}
+
+// Puts back only the dialog's own group; whatever else changed in the file meanwhile stays.
+void RestoreFileDialogSettings(const FileDialogSettings& saved)
+{
+    QSettings settings = QtProjectSettings();
+    settings.remove(FileDialogGroup);
+    settings.beginGroup(FileDialogGroup);
+    for (auto value = saved.values.cbegin(); value != saved.values.cend(); ++value) {
+        settings.setValue(value.key(), value.value());
     }
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(*bytes) == bytes->size()) {
-        file.commit();
+    settings.endGroup();
+    settings.sync();
+    if (!saved.fileExisted && settings.allKeys().isEmpty()) {
+        QFile::remove(settings.fileName());
     }
 }
 
@@ -107,13 +124,11 @@ MessageAnswer QtPlatform::showMessage(QWidget* parent, const QString& text, Mess
 
 std::optional<QString> QtPlatform::chooseFile(QWidget* parent, const FileDialogRequest& request)
 {
-    // The dialog keeps its history, last folder and view in Qt's own settings file when it goes;
-    // the program keeps nothing between runs but its reminder date, so that file is put back.
-    const QString qtSettings =
-        QSettings(QSettings::UserScope, QStringLiteral("QtProject")).fileName();
-    const std::optional<QByteArray> before = ReadWholeFile(qtSettings);
+    // The dialog writes its group of Qt's settings file when it goes; the program keeps nothing
+    // between runs but its reminder date, so that group is put back.
+    const FileDialogSettings before = ReadFileDialogSettings();
     std::optional<QString> chosen = RunFileDialog(parent, request);
-    RestoreWholeFile(qtSettings, before);
+    RestoreFileDialogSettings(before);
     return chosen;
 }
 
