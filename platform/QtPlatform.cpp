@@ -82,10 +82,42 @@ QString InstanceLockPath()
     return folder + QLatin1Char('/') + Identity::ExecutableName + QStringLiteral(".lock");
 }
 
+// Qt's own dialog on every desktop, since only it lets the program refuse a name before the
+// dialog closes: a name in a folder that does not exist gets Qt's warning and the dialog stays
+// open, as for other names it refuses.
+class ReadingFileDialog : public QFileDialog
+{
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override
+    {
+        const QStringList files = selectedFiles();
+        if (acceptMode() == AcceptSave && !files.isEmpty() && !InExistingFolder(files.first())) {
+            const QString folder = QDir::toNativeSeparators(QFileInfo(files.first()).path());
+            QMessageBox::warning(this, windowTitle(),
+                                 QCoreApplication::translate(
+                                     "QFileDialog", "%1\nDirectory not found.\nPlease verify the "
+                                                    "correct directory name was given.")
+                                     .arg(folder));
+            return;
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    static bool InExistingFolder(const QString& path)
+    {
+        const QFileInfo chosen(path);
+        return chosen.isDir() || QFileInfo(chosen.path()).isDir();
+    }
+};
+
 std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& request)
 {
     const bool saving = request.kind == FileDialogRequest::Kind::Save;
-    QFileDialog dialog(parent, request.title);
+    ReadingFileDialog dialog(parent, request.title);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilter(request.filter);

@@ -6,7 +6,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QLockFile>
+#include <QMessageBox>
 #include <QSettings>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -74,6 +76,8 @@ private slots:
     void instanceLock();
     void fileDialogsLeaveNoSettings_data();
     void fileDialogsLeaveNoSettings();
+    void missingFoldersAreRefused_data();
+    void missingFoldersAreRefused();
 };
 
 void TestPlatform::instanceLock_data()
@@ -171,6 +175,56 @@ void TestPlatform::fileDialogsLeaveNoSettings()
     QCOMPARE(chosen, std::nullopt);
     QVERIFY(dialogSeen);
     QCOMPARE(SettingsIn(path), SettingsIn(expectedPath));
+}
+
+void TestPlatform::missingFoldersAreRefused_data()
+{
+    // Typed in a folder that holds the folder "folder" and the file "plain"; an empty choice
+    // means the dialog refuses the name and stays open.
+    QTest::addColumn<bool>("saving");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("chosen");
+
+    QTest::newRow("save into a missing folder") << true << "missing/ana" << QString();
+    QTest::newRow("save below a file") << true << "plain/ana" << QString();
+    QTest::newRow("save into a folder") << true << "folder/ana"
+                                        << "folder/ana.man";
+    QTest::newRow("open from a missing folder") << false << "missing/ana.man" << QString();
+}
+
+void TestPlatform::missingFoldersAreRefused()
+{
+    QFETCH(bool, saving);
+    QFETCH(QString, typed);
+    QFETCH(QString, chosen);
+
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    QVERIFY(WriteBytes(dir.filePath(QStringLiteral("plain")), "x"));
+    const QStringList entries = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+    bool warned = false;
+    bool stayedOpen = false;
+    const auto answer = ChooseFile(saving, [&](QFileDialog& dialog) {
+        if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+            name->setText(dir.filePath(typed));
+            QTimer::singleShot(0, [&warned] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    warned = true;
+                    box->accept();
+                }
+            });
+            QTest::keyClick(name, Qt::Key_Return);
+        }
+        stayedOpen = dialog.isVisible();
+        if (stayedOpen) {
+            dialog.reject();
+        }
+    });
+    QCOMPARE(stayedOpen, chosen.isEmpty());
+    QCOMPARE(warned, chosen.isEmpty());
+    QCOMPARE(answer, chosen.isEmpty() ? std::nullopt : std::optional(dir.filePath(chosen)));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entries);
 }
 
 QTEST_MAIN(TestPlatform)
