@@ -25,12 +25,13 @@ constexpr char Cr = '\r';
 constexpr char Lf = '\n';
 constexpr qsizetype ReadChunkBytes = 64 * 1024;
 
-// C0 controls and DEL cannot be typed into a one-line box, and U+0000 and U+0003 would scramble
-// to LF and CR and split the line, so none is written: a file always reads back as four lines.
-QString WithoutControls(QString text)
+// Scrambled, U+0000 and U+0003 become LF and CR and would split the line. No other UTF-8 byte
+// does, so leaving out those two keeps every other character and a file of four lines.
+QByteArray ScrambledLine(const QString& text)
 {
-    text.removeIf([](QChar ch) { return ch.unicode() < 0x20 || ch.unicode() == 0x7F; });
-    return text;
+    QByteArray line = modHelp::ScrambleText(text.toUtf8());
+    line.removeIf([](char byte) { return byte == Cr || byte == Lf; });
+    return line;
 }
 
 // A line cut at the cap may end inside a UTF-8 sequence; dropping that piece keeps the rest
@@ -150,7 +151,7 @@ QByteArray Encode(const Request& request)
 {
     QByteArray bytes;
     for (const QString* text : {&request.name, &request.year, &request.month, &request.day}) {
-        bytes += modHelp::ScrambleText(WithoutControls(*text).toUtf8());
+        bytes += ScrambledLine(*text);
         bytes += "\r\n";
     }
     return bytes;

@@ -9,9 +9,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
@@ -31,28 +31,45 @@ QSettings OpenSettingsStore()
                      Identity::ExecutableName);
 }
 
-std::optional<QByteArray> ReadWholeFile(const QString& path)
+// The group in which Qt's file dialog keeps its history, last folder and view.
+const QString FileDialogGroup = QStringLiteral("FileDialog");
+
+// Qt's settings file, shared by every Qt program of the user.
+QSettings QtProjectSettings()
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    return file.readAll();
+    return QSettings(QSettings::UserScope, QStringLiteral("QtProject"));
 }
 
-// Back to the bytes it had, or gone when it did not exist.
-void RestoreWholeFile(const QString& path, const std::optional<QByteArray>& bytes)
+struct FileDialogSettings
 {
-    if (ReadWholeFile(path) == bytes) {
-        return;
+    bool fileExisted = false;
+    QVariantMap values;
+};
+
+FileDialogSettings ReadFileDialogSettings()
+{
+    QSettings settings = QtProjectSettings();
+    FileDialogSettings saved{QFileInfo::exists(settings.fileName()), {}};
+    settings.beginGroup(FileDialogGroup);
+    for (const QString& key : settings.allKeys()) {
+        saved.values.insert(key, settings.value(key));
     }
-    if (!bytes) {
-        QFile::remove(path);
-        return;
+    return saved;
+}
+
+// Puts back only the dialog's own group; whatever else changed in the file meanwhile stays.
+void RestoreFileDialogSettings(const FileDialogSettings& saved)
+{
+    QSettings settings = QtProjectSettings();
+    settings.remove(FileDialogGroup);
+    settings.beginGroup(FileDialogGroup);
+    for (auto value = saved.values.cbegin(); value != saved.values.cend(); ++value) {
+        settings.setValue(value.key(), value.value());
     }
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(*bytes) == bytes->size()) {
-        file.commit();
+    settings.endGroup();
+    settings.sync();
+    if (!saved.fileExisted && settings.allKeys().isEmpty()) {
+        QFile::remove(settings.fileName());
     }
 }
 
@@ -65,10 +82,42 @@ QString InstanceLockPath()
     return folder + QLatin1Char('/') + Identity::ExecutableName + QStringLiteral(".lock");
 }
 
+// Qt's own dialog on every desktop, since only it lets the program refuse a name before the
+// dialog closes: a name in a folder that does not exist gets Qt's warning and the dialog stays
+// open, as for other names it refuses.
+class ReadingFileDialog : public QFileDialog
+{
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override
+    {
+        const QStringList files = selectedFiles();
+        if (acceptMode() == AcceptSave && !files.isEmpty() && !InExistingFolder(files.first())) {
+            const QString folder = QDir::toNativeSeparators(QFileInfo(files.first()).path());
+            QMessageBox::warning(this, windowTitle(),
+                                 QCoreApplication::translate(
+                                     "QFileDialog", "%1\nDirectory not found.\nPlease verify the "
+                                                    "correct directory name was given.")
+                                     .arg(folder));
+            return;
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    static bool InExistingFolder(const QString& path)
+    {
+        const QFileInfo chosen(path);
+        return chosen.isDir() || QFileInfo(chosen.path()).isDir();
+    }
+};
+
 std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& request)
 {
     const bool saving = request.kind == FileDialogRequest::Kind::Save;
-    QFileDialog dialog(parent, request.title);
+    ReadingFileDialog dialog(parent, request.title);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilter(request.filter);
@@ -107,13 +156,11 @@ MessageAnswer QtPlatform::showMessage(QWidget* parent, const QString& text, Mess
 
 std::optional<QString> QtPlatform::chooseFile(QWidget* parent, const FileDialogRequest& request)
 {
-    // The dialog keeps its history, last folder and view in Qt's own settings file when it goes;
-    // the program keeps nothing between runs but its reminder date, so that file is put back.
-    const QString qtSettings =
-        QSettings(QSettings::UserScope, QStringLiteral("QtProject")).fileName();
-    const std::optional<QByteArray> before = ReadWholeFile(qtSettings);
+    // The dialog writes its group of Qt's settings file when it goes; the program keeps nothing
+    // between runs but its reminder date, so that group is put back.
+    const FileDialogSettings before = ReadFileDialogSettings();
     std::optional<QString> chosen = RunFileDialog(parent, request);
-    RestoreWholeFile(qtSettings, before);
+    RestoreFileDialogSettings(before);
     return chosen;
 }
 

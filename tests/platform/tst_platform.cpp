@@ -6,13 +6,16 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QLockFile>
+#include <QMessageBox>
 #include <QSettings>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <utime.h>
 
 using namespace kinwise;
@@ -33,6 +36,35 @@ bool WriteBytes(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// Every key of a settings file with its value; nothing when there is no file.
+std::optional<QVariantMap> SettingsIn(const QString& path)
+{
+    if (!QFileInfo::exists(path)) {
+        return std::nullopt;
+    }
+    const QSettings settings(path, QSettings::IniFormat);
+    QVariantMap values;
+    for (const QString& key : settings.allKeys()) {
+        values.insert(key, settings.value(key));
+    }
+    return values;
+}
+
+// Runs the real dialog of that kind; act gets it once it shows. Gives what the dialog returned.
+std::optional<QString> ChooseFile(bool saving, const std::function<void(QFileDialog&)>& act)
+{
+    QTimer::singleShot(0, [&act] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            act(*dialog);
+        }
+    });
+    QtPlatform platform;
+    const FileDialogRequest request{
+        saving ? FileDialogRequest::Kind::Save : FileDialogRequest::Kind::Open,
+        QStringLiteral("Kinwise"), QStringLiteral("Readings (*.man)"), QStringLiteral("man")};
+    return platform.chooseFile(nullptr, request);
+}
+
 } // namespace
 
 class TestPlatform : public QObject
@@ -44,6 +76,8 @@ private slots:
     void instanceLock();
     void fileDialogsLeaveNoSettings_data();
     void fileDialogsLeaveNoSettings();
+    void saveIntoMissingFolderIsRefused_data();
+    void saveIntoMissingFolderIsRefused();
 };
 
 void TestPlatform::instanceLock_data()
@@ -92,13 +126,18 @@ void TestPlatform::instanceLock()
 void TestPlatform::fileDialogsLeaveNoSettings_data()
 {
     QTest::addColumn<bool>("saving");
-    QTest::addColumn<QByteArray>("before"); // empty: no settings file
+    QTest::addColumn<QByteArray>("before");    // empty: no settings file
+    QTest::addColumn<QByteArray>("meanwhile"); // another program adds it while the dialog is open
 
     const QByteArray theirs = "[Other]\nkept=by another program\n";
-    QTest::newRow("open, no settings yet") << false << QByteArray();
-    QTest::newRow("save, no settings yet") << true << QByteArray();
-    QTest::newRow("open, settings of others") << false << theirs;
-    QTest::newRow("save, settings of others") << true << theirs;
+    const QByteArray earlier = "[FileDialog]\nlastVisited=file:///nowhere\nviewMode=List\n";
+    const QByteArray added = "[Another]\nadded=while the dialog was open\n";
+    QTest::newRow("open, no settings yet") << false << QByteArray() << QByteArray();
+    QTest::newRow("save, no settings yet") << true << QByteArray() << QByteArray();
+    QTest::newRow("open, no settings yet, another writes") << false << QByteArray() << added;
+    QTest::newRow("open, settings of others") << false << theirs << QByteArray();
+    QTest::newRow("save, an earlier dialog's settings, another writes")
+        << true << theirs + earlier << added;
 }
 
 // CTest points XDG_CONFIG_HOME at a folder of the build, so the user's own settings stay apart.
@@ -106,6 +145,7 @@ void TestPlatform::fileDialogsLeaveNoSettings()
 {
     QFETCH(bool, saving);
     QFETCH(QByteArray, before);
+    QFETCH(QByteArray, meanwhile);
 
     const QString path = QSettings(QSettings::UserScope, QStringLiteral("QtProject")).fileName();
     QVERIFY2(path.startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")) &&
@@ -116,28 +156,66 @@ void TestPlatform::fileDialogsLeaveNoSettings()
     if (!before.isEmpty()) {
         QVERIFY(WriteBytes(path, before));
     }
+    // The file should end as it was with the other program's keys added.
+    QTemporaryDir dir;
+    const QString expectedPath = dir.filePath(QStringLiteral("expected.conf"));
+    if (!(before + meanwhile).isEmpty()) {
+        QVERIFY(WriteBytes(expectedPath, before + meanwhile));
+    }
 
     bool dialogSeen = false;
-    QTimer::singleShot(0, this, [&dialogSeen] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            dialogSeen = true;
-            dialog->reject();
+    const auto chosen = ChooseFile(saving, [&](QFileDialog& dialog) {
+        dialogSeen = true;
+        QFile other(path);
+        if (!meanwhile.isEmpty() && other.open(QIODevice::Append)) {
+            other.write(meanwhile);
+        }
+        dialog.reject();
+    });
+    QCOMPARE(chosen, std::nullopt);
+    QVERIFY(dialogSeen);
+    QCOMPARE(SettingsIn(path), SettingsIn(expectedPath));
+}
+
+void TestPlatform::saveIntoMissingFolderIsRefused_data()
+{
+    // Typed below a folder that holds the folder "folder" and the file "plain"; an empty choice
+    // means the dialog warns and stays open.
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("missing folder") << "missing/ana" << QString();
+    QTest::newRow("below a file") << "plain/ana" << QString();
+    QTest::newRow("existing folder") << "folder/ana"
+                                     << "folder/ana.man";
+}
+
+void TestPlatform::saveIntoMissingFolderIsRefused()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, chosen);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    QVERIFY(WriteBytes(dir.filePath(QStringLiteral("plain")), "x"));
+
+    bool warned = false;
+    bool stayedOpen = false;
+    const auto answer = ChooseFile(true, [&](QFileDialog& dialog) {
+        auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        name->setText(dir.filePath(typed));
+        QTimer::singleShot(0, &dialog, [&warned] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                warned = true;
+                box->accept();
+            }
+        });
+        QTest::keyClick(name, Qt::Key_Return);
+        stayedOpen = dialog.isVisible();
+        if (stayedOpen) {
+            dialog.reject();
         }
     });
-    QtPlatform platform;
-    const FileDialogRequest request{
-        saving ? FileDialogRequest::Kind::Save : FileDialogRequest::Kind::Open,
-        QStringLiteral("Kinwise"), QStringLiteral("Readings (*.man)"), QStringLiteral("man")};
-    QCOMPARE(platform.chooseFile(nullptr, request), std::nullopt);
-    QVERIFY(dialogSeen);
-
-    QFile file(path);
-    if (before.isEmpty()) {
-        QVERIFY2(!file.exists(), "the dialog left Qt's settings file behind");
-    } else {
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), before);
-    }
+    QCOMPARE(warned && stayedOpen, chosen.isEmpty());
+    QCOMPARE(answer, chosen.isEmpty() ? std::nullopt : std::optional(dir.filePath(chosen)));
 }
 
 QTEST_MAIN(TestPlatform)
