@@ -151,7 +151,6 @@ void TestReadingFile::namesRoundTrip_data()
     QTest::newRow("leading bom") << u"\ufeffAna"_s;
     QTest::newRow("10000 characters") << u"Ñandú 山"_s.repeated(10000 / 7 + 1).left(10000);
     QTest::newRow("right to left with bidi marks") << u"\u202eשׁוֹשַׁנָּה\u202c \u200fفاطمة\u200e"_s;
-    QTest::newRow("indic and conjoining jamo") << u"श्रीनिवास \u1100\u1161\u11a8"_s;
     QTest::newRow("joiners") << u"a\u200db\u200cc\u2060d"_s;
     QTest::newRow("planes 2, 14, 15 and 16")
         << u"𠀋𠮷 🏴\U000E0067\U000E0062\U000E007F \U000F0000\U0010FFFD"_s;
@@ -278,9 +277,8 @@ void TestReadingFile::notRegularFiles_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::newRow("fifo") << u"fifo"_s;
-    QTest::newRow("fifo held open with data waiting") << u"fifo with a writer"_s;
+    QTest::newRow("fifo held open with lines waiting") << u"fifo with a writer"_s;
     QTest::newRow("dev zero") << u"/dev/zero"_s;
-    QTest::newRow("symlink to dev zero") << u"symlink"_s;
     QTest::newRow("directory") << u"directory"_s;
     QTest::newRow("missing") << u"missing"_s;
     QTest::newRow("unreadable") << u"unreadable"_s;
@@ -294,16 +292,15 @@ void TestReadingFile::notRegularFiles()
     QFile heldOpen;
     if (kind.startsWith(u"fifo")) {
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        // A writer that keeps the pipe open and full: a blocking reader would never return.
+        // A writer that keeps the pipe open and full of lines, which a reader that took it for
+        // a file would read or wait on.
         if (kind == u"fifo with a writer") {
             QVERIFY(heldOpen.open(::open(QFile::encodeName(path).constData(), O_RDWR | O_NONBLOCK),
                                   QIODevice::WriteOnly | QIODevice::Unbuffered,
                                   QFileDevice::AutoCloseHandle));
-            while (heldOpen.write(QByteArray(65536, 'x')) > 0) {
+            while (heldOpen.write(QByteArray("x\r\n").repeated(20000)) > 0) {
             }
         }
-    } else if (kind == u"symlink") {
-        QVERIFY(QFile::link(u"/dev/zero"_s, path));
     } else if (kind == u"directory") {
         QVERIFY(QDir().mkdir(path));
     } else if (kind == u"unreadable") {
