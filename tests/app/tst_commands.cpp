@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -109,8 +110,11 @@ void TestCommands::initTestCase()
 void TestCommands::saveCancelled()
 {
     Session fake;
+    // The working folder, where a file saved under a bare name would land.
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
+    const QString wasCurrent = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    const auto restore = qScopeGuard([&wasCurrent] { QDir::setCurrent(wasCurrent); });
     ReportWindow* report =
         OpenReportWindow(RequestedReading(u"Ana Lopez"_s, 1980, u"January"_s, 5));
     QVERIFY(report);

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <fcntl.h>
 #include <future>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -151,6 +152,12 @@ void TestReadingFile::namesRoundTrip_data()
     QTest::newRow("tab") << u"Ana\tLopez"_s;
     QTest::newRow("other controls") << u"Tab\there\nnew\rline\u001besc\u007fdel\u0085nel"_s;
     QTest::newRow("10000 characters") << u"Ñandú 山"_s.repeated(10000 / 7 + 1).left(10000);
+    QTest::newRow("right to left with bidi marks") << u"\u202eשׁוֹשַׁנָּה\u202c \u200fفاطمة\u200e"_s;
+    QTest::newRow("joiners") << u"a\u200db\u200cc\u2060d"_s;
+    QTest::newRow("planes 2, 14, 15 and 16")
+        << u"𠀋𠮷 🏴\U000E0067\U000E0062\U000E007F \U000F0000\U0010FFFD"_s;
+    QTest::newRow("non-characters") << u"\ufffd\ufffe\uffff"_s;
+    QTest::newRow("empty") << QString();
 }
 
 void TestReadingFile::namesRoundTrip()
@@ -158,6 +165,11 @@ void TestReadingFile::namesRoundTrip()
     QFETCH(QString, name);
     const Request request{name, u"2012"_s, u"December"_s, u"21"_s};
     QCOMPARE(file::Decode(file::Encode(request)), request);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"name.man"_s);
+    QCOMPARE(file::WriteToPath(path, file::Encode(request)), std::nullopt);
+    QCOMPARE(file::ReadFromPath(path), request);
 }
 
 void TestReadingFile::lineEndCharactersAreDropped()
@@ -265,6 +277,7 @@ void TestReadingFile::notRegularFiles_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::newRow("fifo") << u"fifo"_s;
+    QTest::newRow("fifo held open with lines waiting") << u"fifo with a writer"_s;
     QTest::newRow("dev zero") << u"/dev/zero"_s;
     QTest::newRow("directory") << u"directory"_s;
     QTest::newRow("missing") << u"missing"_s;
@@ -276,8 +289,18 @@ void TestReadingFile::notRegularFiles()
     QFETCH(QString, kind);
     QTemporaryDir dir;
     QString path = dir.filePath(u"x.man"_s);
-    if (kind == u"fifo") {
+    QFile heldOpen;
+    if (kind.startsWith(u"fifo")) {
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        // A writer that keeps the pipe open and full of lines, which a reader that took it for
+        // a file would read or wait on.
+        if (kind == u"fifo with a writer") {
+            QVERIFY(heldOpen.open(::open(QFile::encodeName(path).constData(), O_RDWR | O_NONBLOCK),
+                                  QIODevice::WriteOnly | QIODevice::Unbuffered,
+                                  QFileDevice::AutoCloseHandle));
+            while (heldOpen.write(QByteArray("x\r\n").repeated(20000)) > 0) {
+            }
+        }
     } else if (kind == u"directory") {
         QVERIFY(QDir().mkdir(path));
     } else if (kind == u"unreadable") {

@@ -16,6 +16,8 @@
 #include <QTimer>
 
 #include <functional>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <utime.h>
 
 using namespace kinwise;
@@ -28,6 +30,16 @@ bool Backdate(const QString& path)
     const qint64 minuteAgo = QDateTime::currentSecsSinceEpoch() - 60;
     const utimbuf times{minuteAgo, minuteAgo};
     return ::utime(QFile::encodeName(path).constData(), &times) == 0;
+}
+
+// The id of a process that has ended, as a killed copy leaves in its lock.
+qint64 EndedProcessId()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
 }
 
 bool WriteBytes(const QString& path, const QByteArray& bytes)
@@ -88,6 +100,7 @@ void TestPlatform::instanceLock_data()
     QTest::newRow("no other copy") << "none" << true;
     QTest::newRow("a live copy") << "live" << false;
     QTest::newRow("a live copy running for a minute") << "old" << false;
+    QTest::newRow("a killed copy") << "killed" << true;
     QTest::newRow("a folder that cannot be written") << "unwritable" << true;
 }
 
@@ -104,10 +117,12 @@ void TestPlatform::instanceLock()
         QVERIFY(ClaimInstanceLock(first));
         QVERIFY(first.isLocked());
     }
-    if (holder == QLatin1String("old")) {
-        // The lock a copy on this machine wrote, still running, without the kernel lock that
-        // would keep anyone from removing it.
-        const QByteArray lock = QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+    if (holder == QLatin1String("old") || holder == QLatin1String("killed")) {
+        // The lock a copy on this machine wrote, without the kernel lock that would keep anyone
+        // from removing it: still running, or killed before it could remove the file.
+        const qint64 pid =
+            holder == QLatin1String("old") ? QCoreApplication::applicationPid() : EndedProcessId();
+        const QByteArray lock = QByteArray::number(pid) + '\n' +
                                 QCoreApplication::applicationName().toUtf8() + '\n' +
                                 QSysInfo::machineHostName().toUtf8() + '\n';
         QVERIFY(WriteBytes(path, lock));

@@ -9,8 +9,8 @@ import unittest
 import desktop as d
 
 WINDOW_SECONDS = 8
-MAIN_TITLE = r"^Kinwise v1\.15$"
-BOX_TITLE = r"^Kinwise$"
+MAIN_TITLE = d.main_title()
+BOX_TITLE = d.BOX_TITLE
 
 
 def garbage_bytes(conf, reader):
@@ -71,7 +71,7 @@ CASES = [
 class Settings(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.reader = d.built_executable("KINWISE_READ_DRIVER")
+        cls.reader = d.built_executable("KINWISE_SETTINGS_DRIVER")
         cls.x = d.Session("robust-settings", bus=False, window_manager=False).open()
 
     @classmethod

@@ -18,6 +18,7 @@ for a named condition.
 import contextlib
 import ctypes
 import os
+import re
 import select
 import shutil
 import signal
@@ -116,8 +117,16 @@ def require_tools(tools):
 def site_setting(variable):
     value = os.environ.get(variable, "")
     if not value:
-        fail(f"{variable} is not set; CTest sets it from the build's site setting")
+        fail(f"{variable} is not set; CTest sets it from the build's configuration")
     return value
+
+
+# X window titles as patterns: message boxes carry the program's name, the main window the caption.
+BOX_TITLE = r"^Kinwise$"
+
+
+def main_title():
+    return f"^{re.escape(site_setting('KINWISE_CAPTION'))}$"
 
 
 def page_address(page_key):
@@ -285,10 +294,6 @@ class A11y:
             fail(f"the {self.role(node)} {self.name(node)!r} offers {sorted(actions)}, "
                  f"not {name!r}")
         node.queryAction().doAction(actions[name])
-
-    def set_text(self, node, text):
-        """Replaces the text of an editable node through its accessible editable text."""
-        node.queryEditableText().setTextContents(text)
 
     def dump(self, node, depth=0, limit=8):
         lines = []

@@ -163,8 +163,7 @@ void TestMainWindow::captions_data()
                                << "&Get My Mayan Numerology Reading";
     QTest::newRow("open") << "cmdOpen"
                           << "&Open Previously Saved Reading";
-    QTest::newRow("window title") << ""
-                                  << "Kinwise v1.15";
+    QTest::newRow("window title") << "" << KINWISE_TEST_CAPTION;
 }
 
 void TestMainWindow::captions()

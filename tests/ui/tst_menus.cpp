@@ -426,7 +426,7 @@ void TestMenus::aboutWindowContents()
     auto* icon = Find<QLabel>(about, QStringLiteral("picIcon"));
     QVERIFY(icon);
     QVERIFY(!icon->pixmap().isNull());
-    QCOMPARE(Find<QLabel>(about, QStringLiteral("Label2"))->text(), "Kinwise v1.15");
+    QCOMPARE(Find<QLabel>(about, QStringLiteral("Label2"))->text(), KINWISE_TEST_CAPTION);
     const QString text = Find<QLabel>(about, QStringLiteral("Label1"))->text();
     QVERIFY2(text.startsWith("Kinwise generates your Day Number based on your date of birth. "
                              "This is based on Mayan principles."),
