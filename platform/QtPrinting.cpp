@@ -1,12 +1,69 @@
 #include "platform/QtPrinting.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
+#include <QMarginsF>
+#include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
+
+#include <memory>
 
 namespace kinwise {
+
+namespace {
+
+// The white paper left around the report on every side.
+constexpr qreal PageMarginMillimetres = 20;
+
+// Draws the lines of the laid-out document that the layout put in the area, at its top left.
+void DrawLinesIn(QPainter& painter, const QTextDocument& document, const QRectF& area)
+{
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* lines = block.layout();
+        for (int index = 0; index < lines->lineCount(); ++index) {
+            const QTextLine line = lines->lineAt(index);
+            if (area.contains(line.rect().translated(lines->position()).center())) {
+                line.draw(&painter, lines->position() - area.topLeft());
+            }
+        }
+    }
+}
+
+// The report as laid out on the printer's page, each line on the page the layout gave it, which
+// never cuts a line at a page's end. QTextDocument::print would add a page number to every page,
+// and painting the layout clipped to each page would still write the lines just beyond the clip
+// into the file, hidden on paper but found by a search or a copy of the text.
+void PaintPages(const QTextDocument& document, QPrinter& printer)
+{
+    const std::unique_ptr<QTextDocument> pages(document.clone());
+    pages->documentLayout()->setPaintDevice(&printer);
+    pages->setDocumentMargin(0);
+    const QSizeF page = printer.pageRect(QPrinter::DevicePixel).size();
+    pages->setPageSize(page);
+
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return;
+    }
+    // Text without a colour of its own prints black, whatever the desktop's palette.
+    painter.setPen(Qt::black);
+    // pageCount() finishes the layout, which a document without a view does lazily.
+    for (int index = 0; index < pages->pageCount(); ++index) {
+        if (index > 0) {
+            printer.newPage();
+        }
+        DrawLinesIn(painter, *pages, QRectF(QPointF(0, index * page.height()), page));
+    }
+    painter.end();
+}
+
+} // namespace
 
 std::optional<QString> PrintOnDefaultPrinter(const QTextDocument& document)
 {
@@ -21,10 +78,13 @@ std::optional<QString> PrintOnDefaultPrinter(const QTextDocument& document)
     if (paper.isValid()) {
         printer.setPageSize(paper);
     }
+    printer.setPageMargins(QMarginsF(PageMarginMillimetres, PageMarginMillimetres,
+                                     PageMarginMillimetres, PageMarginMillimetres),
+                           QPageLayout::Millimeter);
     if (!printer.isValid()) {
         return QCoreApplication::translate("Kinwise", "The default printer cannot be used.");
     }
-    document.print(&printer);
+    PaintPages(document, printer);
     if (printer.printerState() == QPrinter::Error) {
         return QCoreApplication::translate("Kinwise", "The printer reported an error.");
     }
