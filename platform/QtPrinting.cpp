@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
+#include <QLibrary>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -11,6 +12,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+
+#include <cups/cups.h>
 
 #include <memory>
 
@@ -63,6 +66,23 @@ void PaintPages(const QTextDocument& document, QPrinter& printer)
     painter.end();
 }
 
+// Qt's print plugin sends the job through libcups and drops the scheduler's answer, which libcups
+// keeps as the last answer of this thread. Looked up rather than linked: the plugin has loaded
+// libcups by now, and start-up need not load it.
+std::optional<QString> JobRefusal()
+{
+    QLibrary cups(QStringLiteral("cups"), 2);
+    const auto lastError =
+        reinterpret_cast<decltype(&cupsLastError)>(cups.resolve("cupsLastError"));
+    const auto lastErrorString =
+        reinterpret_cast<decltype(&cupsLastErrorString)>(cups.resolve("cupsLastErrorString"));
+    if (lastError == nullptr || lastErrorString == nullptr ||
+        lastError() <= IPP_STATUS_OK_EVENTS_COMPLETE) {
+        return std::nullopt;
+    }
+    return QString::fromUtf8(lastErrorString());
+}
+
 } // namespace
 
 std::optional<QString> PrintOnDefaultPrinter(const QTextDocument& document)
@@ -87,6 +107,10 @@ std::optional<QString> PrintOnDefaultPrinter(const QTextDocument& document)
     PaintPages(document, printer);
     if (printer.printerState() == QPrinter::Error) {
         return QCoreApplication::translate("Kinwise", "The printer reported an error.");
+    }
+    if (const std::optional<QString> refusal = JobRefusal()) {
+        return QCoreApplication::translate("Kinwise", "The printer %1 refused the report: %2")
+            .arg(target.printerName(), *refusal);
     }
     return std::nullopt;
 }

@@ -1,7 +1,11 @@
-// The styled report both print suites hand to the platform, and the tools that read a PDF back.
+// The styled report both print suites hand to the platform, the tools that read a PDF back, and
+// what the private queue holds.
 #pragma once
 
 #include <QColor>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QProcess>
 #include <QString>
@@ -76,6 +80,32 @@ inline ToolResult RunTool(const QString& program, const QStringList& arguments,
                        QString::fromLocal8Bit(process.readAllStandardError());
     }
     return result;
+}
+
+// What the private queue holds: its jobs of any state, and its output file.
+struct QueueState
+{
+    QByteArray jobs;
+    bool outputExists = false;
+    qint64 outputSize = 0;
+    QDateTime outputModified;
+
+    bool operator==(const QueueState&) const = default;
+};
+
+// Asked of the queue's own socket, whatever scheduler CUPS_SERVER names.
+inline QueueState QueueStateNow(QString* error)
+{
+    const QString socket = QDir(qEnvironmentVariable("KINWISE_TEST_PRINTER_DIR"))
+                               .filePath(QStringLiteral("cups.sock"));
+    const ToolResult jobs =
+        RunTool(QStringLiteral("lpstat"), {QStringLiteral("-h"), socket, QStringLiteral("-W"),
+                                           QStringLiteral("all"), QStringLiteral("-o")});
+    if (!jobs.ok) {
+        *error = jobs.error;
+    }
+    const QFileInfo output(qEnvironmentVariable("KINWISE_TEST_PRINT_OUTPUT"));
+    return {jobs.output, output.exists(), output.size(), output.lastModified()};
 }
 
 } // namespace kinwise::test
