@@ -2,6 +2,8 @@
 // what the private queue holds.
 #pragma once
 
+#include "platform/QtPlatform.h"
+
 #include <QColor>
 #include <QDateTime>
 #include <QDir>
@@ -13,6 +15,7 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QThread>
 
 namespace kinwise::test {
 
@@ -106,6 +109,31 @@ inline QueueState QueueStateNow(QString* error)
     }
     const QFileInfo output(qEnvironmentVariable("KINWISE_TEST_PRINT_OUTPUT"));
     return {jobs.output, output.exists(), output.size(), output.lastModified()};
+}
+
+struct FailedPrint
+{
+    std::optional<QString> reason; // what the platform told the user
+    QString wrong;                 // what else went wrong, for the test message
+};
+
+// Prints a short report that must not reach the queue: neither a job nor the output file change.
+inline FailedPrint PrintThatFails()
+{
+    FailedPrint print;
+    const QueueState before = QueueStateNow(&print.wrong);
+    QTextDocument document;
+    FillReport(document,
+               {QStringLiteral("Mayan reading for Ixchel Balam"), QStringLiteral("Day sign:"),
+                QStringLiteral("Ahau"), QStringLiteral("Nothing of this reaches paper.")});
+    print.reason = kinwise::QtPlatform().printDocument(document);
+    // Time for a job that slipped through to show.
+    QThread::msleep(500);
+    const QueueState after = QueueStateNow(&print.wrong);
+    if (print.wrong.isEmpty() && !(after == before)) {
+        print.wrong = QStringLiteral("the queue changed:\n") + QString::fromUtf8(after.jobs);
+    }
+    return print;
 }
 
 } // namespace kinwise::test
