@@ -1,12 +1,89 @@
 #include "platform/QtPrinting.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
+#include <QLibrary>
+#include <QMarginsF>
+#include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
+
+#include <cups/cups.h>
+
+#include <memory>
 
 namespace kinwise {
+
+namespace {
+
+// The white paper left around the report on every side.
+constexpr qreal PageMarginMillimetres = 20;
+
+// Draws the lines of the laid-out document that the layout put in the area, at its top left.
+void DrawLinesIn(QPainter& painter, const QTextDocument& document, const QRectF& area)
+{
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* lines = block.layout();
+        for (int index = 0; index < lines->lineCount(); ++index) {
+            const QTextLine line = lines->lineAt(index);
+            if (area.contains(line.rect().translated(lines->position()).center())) {
+                line.draw(&painter, lines->position() - area.topLeft());
+            }
+        }
+    }
+}
+
+// The report as laid out on the printer's page, each line on the page the layout gave it, which
+// never cuts a line at a page's end. QTextDocument::print would add a page number to every page,
+// and painting the layout clipped to each page would still write the lines just beyond the clip
+// into the file, hidden on paper but found by a search or a copy of the text.
+void PaintPages(const QTextDocument& document, QPrinter& printer)
+{
+    const std::unique_ptr<QTextDocument> pages(document.clone());
+    pages->documentLayout()->setPaintDevice(&printer);
+    pages->setDocumentMargin(0);
+    const QSizeF page = printer.pageRect(QPrinter::DevicePixel).size();
+    pages->setPageSize(page);
+
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return;
+    }
+    // Text without a colour of its own prints black, whatever the desktop's palette.
+    painter.setPen(Qt::black);
+    // pageCount() finishes the layout, which a document without a view does lazily.
+    for (int index = 0; index < pages->pageCount(); ++index) {
+        if (index > 0) {
+            printer.newPage();
+        }
+        DrawLinesIn(painter, *pages, QRectF(QPointF(0, index * page.height()), page));
+    }
+    painter.end();
+}
+
+// Qt's print plugin sends the job through libcups and drops the scheduler's answer, which libcups
+// keeps as the last answer of this thread. Looked up rather than linked: the plugin has loaded
+// libcups by now, and start-up need not load it.
+std::optional<QString> JobRefusal()
+{
+    QLibrary cups(QStringLiteral("cups"), 2);
+    const auto lastError =
+        reinterpret_cast<decltype(&cupsLastError)>(cups.resolve("cupsLastError"));
+    const auto lastErrorString =
+        reinterpret_cast<decltype(&cupsLastErrorString)>(cups.resolve("cupsLastErrorString"));
+    if (lastError == nullptr || lastErrorString == nullptr ||
+        lastError() <= IPP_STATUS_OK_EVENTS_COMPLETE) {
+        return std::nullopt;
+    }
+    return QString::fromUtf8(lastErrorString());
+}
+
+} // namespace
 
 std::optional<QString> PrintOnDefaultPrinter(const QTextDocument& document)
 {
@@ -21,12 +98,19 @@ std::optional<QString> PrintOnDefaultPrinter(const QTextDocument& document)
     if (paper.isValid()) {
         printer.setPageSize(paper);
     }
+    printer.setPageMargins(QMarginsF(PageMarginMillimetres, PageMarginMillimetres,
+                                     PageMarginMillimetres, PageMarginMillimetres),
+                           QPageLayout::Millimeter);
     if (!printer.isValid()) {
         return QCoreApplication::translate("Kinwise", "The default printer cannot be used.");
     }
-    document.print(&printer);
+    PaintPages(document, printer);
     if (printer.printerState() == QPrinter::Error) {
         return QCoreApplication::translate("Kinwise", "The printer reported an error.");
+    }
+    if (const std::optional<QString> refusal = JobRefusal()) {
+        return QCoreApplication::translate("Kinwise", "The printer %1 refused the report: %2")
+            .arg(target.printerName(), *refusal);
     }
     return std::nullopt;
 }

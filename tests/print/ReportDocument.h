@@ -1,7 +1,13 @@
-// The styled report both print suites hand to the platform, and the tools that read a PDF back.
+// The styled report both print suites hand to the platform, the tools that read a PDF back, and
+// what the private queue holds.
 #pragma once
 
+#include "platform/QtPlatform.h"
+
 #include <QColor>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QProcess>
 #include <QString>
@@ -9,6 +15,7 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QThread>
 
 namespace kinwise::test {
 
@@ -76,6 +83,57 @@ inline ToolResult RunTool(const QString& program, const QStringList& arguments,
                        QString::fromLocal8Bit(process.readAllStandardError());
     }
     return result;
+}
+
+// What the private queue holds: its jobs of any state, and its output file.
+struct QueueState
+{
+    QByteArray jobs;
+    bool outputExists = false;
+    qint64 outputSize = 0;
+    QDateTime outputModified;
+
+    bool operator==(const QueueState&) const = default;
+};
+
+// Asked of the queue's own socket, whatever scheduler CUPS_SERVER names.
+inline QueueState QueueStateNow(QString* error)
+{
+    const QString socket = QDir(qEnvironmentVariable("KINWISE_TEST_PRINTER_DIR"))
+                               .filePath(QStringLiteral("cups.sock"));
+    const ToolResult jobs =
+        RunTool(QStringLiteral("lpstat"), {QStringLiteral("-h"), socket, QStringLiteral("-W"),
+                                           QStringLiteral("all"), QStringLiteral("-o")});
+    if (!jobs.ok) {
+        *error = jobs.error;
+    }
+    const QFileInfo output(qEnvironmentVariable("KINWISE_TEST_PRINT_OUTPUT"));
+    return {jobs.output, output.exists(), output.size(), output.lastModified()};
+}
+
+struct FailedPrint
+{
+    std::optional<QString> reason; // what the platform told the user
+    QString wrong;                 // what else went wrong, for the test message
+};
+
+// Prints a short report that must not reach the queue: neither a job nor the output file change.
+inline FailedPrint PrintThatFails()
+{
+    FailedPrint print;
+    const QueueState before = QueueStateNow(&print.wrong);
+    QTextDocument document;
+    FillReport(document,
+               {QStringLiteral("Mayan reading for Ixchel Balam"), QStringLiteral("Day sign:"),
+                QStringLiteral("Ahau"), QStringLiteral("Nothing of this reaches paper.")});
+    print.reason = kinwise::QtPlatform().printDocument(document);
+    // Time for a job that slipped through to show.
+    QThread::msleep(500);
+    const QueueState after = QueueStateNow(&print.wrong);
+    if (print.wrong.isEmpty() && !(after == before)) {
+        print.wrong = QStringLiteral("the queue changed:\n") + QString::fromUtf8(after.jobs);
+    }
+    return print;
 }
 
 } // namespace kinwise::test

@@ -8,6 +8,7 @@
 #include <QPageSize>
 #include <QPrinterInfo>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -18,33 +19,42 @@ namespace {
 
 const QString QueueName = QStringLiteral("KinwisePDF");
 constexpr int RenderDpi = 150;
+// The white paper left around the printed report on every side.
+constexpr double PageMarginMillimetres = 20;
+// How far pdftotext's word boxes, drawn from the font's extent, may stand out of a line.
+constexpr double BoxSlackPoints = 2;
 
 struct PdfWord
 {
+    int page = 0; // from 0
     QString text;
     QRectF box; // in points from the page's top left corner
 };
 
-// The words of the first page with their boxes, from pdftotext's XHTML output.
+// The words of every page with their boxes, from pdftotext's XHTML output.
 QList<PdfWord> ParseWords(const QByteArray& xhtml)
 {
     static const QRegularExpression word(
         QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
                        "yMax=\"([0-9.]+)\">([^<]*)</word>"));
     QList<PdfWord> words;
-    auto it = word.globalMatch(QString::fromUtf8(xhtml));
-    while (it.hasNext()) {
-        const auto match = it.next();
-        QString text = match.captured(5);
-        text.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
-            .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
-            .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
-            .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
-        // Like the flowing text, so that a ligature inside a word does not hide it.
-        text = text.normalized(QString::NormalizationForm_KC);
-        words.append(
-            {text, QRectF(QPointF(match.captured(1).toDouble(), match.captured(2).toDouble()),
-                          QPointF(match.captured(3).toDouble(), match.captured(4).toDouble()))});
+    const QStringList pages = QString::fromUtf8(xhtml).split(QStringLiteral("<page "));
+    for (qsizetype page = 1; page < pages.size(); ++page) {
+        auto it = word.globalMatch(pages.at(page));
+        while (it.hasNext()) {
+            const auto match = it.next();
+            QString text = match.captured(5);
+            text.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+                .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+                .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+                .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+            // Like the flowing text, so that a ligature inside a word does not hide it.
+            text = text.normalized(QString::NormalizationForm_KC);
+            words.append(
+                {int(page - 1), text,
+                 QRectF(QPointF(match.captured(1).toDouble(), match.captured(2).toDouble()),
+                        QPointF(match.captured(3).toDouble(), match.captured(4).toDouble()))});
+        }
     }
     return words;
 }
@@ -83,16 +93,12 @@ QString Describe(const QColor& colour)
         .arg(colour.blue());
 }
 
-// pdftotext's text with the page numbers dropped and every run of white space made one space,
-// so that a paragraph reads as one string whatever its line and page breaks; compatibility
-// normalisation undoes the font's ligatures, which come back as single characters such as "ﬁ".
+// pdftotext's text with every run of white space made one space, so that a paragraph reads as
+// one string whatever its line and page breaks; compatibility normalisation undoes the font's
+// ligatures, which come back as single characters such as "ﬁ".
 QString FlowingText(const QByteArray& layout)
 {
-    static const QRegularExpression pageNumber(QStringLiteral("^\\s*\\d+\\s*$"));
-    QStringList lines =
-        QString::fromUtf8(layout).split(QRegularExpression(QStringLiteral("[\n\f]")));
-    lines.removeIf([](const QString& line) { return pageNumber.match(line).hasMatch(); });
-    return lines.join(QLatin1Char(' ')).simplified().normalized(QString::NormalizationForm_KC);
+    return QString::fromUtf8(layout).simplified().normalized(QString::NormalizationForm_KC);
 }
 
 QString NumberedSentences(int count)
@@ -117,6 +123,8 @@ private slots:
     void defaultPrinterIsThePrivateQueue();
     void printsTheReport_data();
     void printsTheReport();
+    void reportsWhyNothingPrints_data();
+    void reportsWhyNothingPrints();
 
 private:
     QString m_output;
@@ -169,6 +177,10 @@ void TestPrint::printsTheReport_data()
         << 1;
     QTest::newRow("two pages") << QStringLiteral("Long reading for Ana") << QStringLiteral("Tone:")
                                << QStringLiteral("13") << NumberedSentences(90) << 2;
+    QTest::newRow("very long name")
+        << QStringLiteral("Mayan reading") << QStringLiteral("Name:")
+        << QStringLiteral("Ixchel Balam Itzel Nikte Yaretzi ").repeated(400).trimmed()
+        << QStringLiteral("The reading follows the name.") << 3;
 }
 
 void TestPrint::printsTheReport()
@@ -219,21 +231,16 @@ void TestPrint::printsTheReport()
         QSize(qRound(pageSize.captured(1).toDouble()), qRound(pageSize.captured(2).toDouble())),
         paper);
 
-    // All of the text, in reading order.
+    // All of the text once, in reading order, and nothing else: no page number, no line twice.
     const ToolResult layout = RunTool(QStringLiteral("pdftotext"),
                                       {QStringLiteral("-layout"), m_output, QStringLiteral("-")});
     QVERIFY2(layout.ok, qPrintable(layout.error));
-    const QString text = FlowingText(layout.output);
-    qsizetype from = 0;
-    for (const QString& part :
-         {heading, label + QLatin1Char(' ') + value, paragraph.simplified()}) {
-        const QString expected = part.normalized(QString::NormalizationForm_KC);
-        const qsizetype at = text.indexOf(expected, from);
-        QVERIFY2(at >= 0,
-                 qPrintable(
-                     QStringLiteral("\"%1\" missing or out of order in:\n%2").arg(expected, text)));
-        from = at + expected.size();
-    }
+    const QString printed = FlowingText(layout.output);
+    QVERIFY2(printed == QStringList({heading, label, value, paragraph})
+                            .join(QLatin1Char(' '))
+                            .simplified()
+                            .normalized(QString::NormalizationForm_KC),
+             qPrintable(QStringLiteral("printed text:\n") + printed));
 
     // The fonts travel with the file, and the label's bold is a font of its own.
     const ToolResult fonts = RunTool(QStringLiteral("pdffonts"), {m_output});
@@ -259,23 +266,35 @@ void TestPrint::printsTheReport()
     }
     QVERIFY2(sawBold && sawRegular, fonts.output.constData());
 
-    // Each part shows in its own colour on the first page.
+    // Each part shows in its own colour, on whichever page it starts.
     QTemporaryDir work;
     QVERIFY(work.isValid());
-    const ToolResult render = RunTool(
-        QStringLiteral("pdftoppm"),
-        {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(RenderDpi),
-         QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
-         QStringLiteral("-singlefile"), m_output, work.filePath(QStringLiteral("page"))});
+    const ToolResult render =
+        RunTool(QStringLiteral("pdftoppm"),
+                {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(RenderDpi), m_output,
+                 work.filePath(QStringLiteral("page"))});
     QVERIFY2(render.ok, qPrintable(render.error));
-    const QImage page(work.filePath(QStringLiteral("page.png")));
-    QVERIFY(!page.isNull());
-    const ToolResult boxes =
-        RunTool(QStringLiteral("pdftotext"),
-                {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
-                 QStringLiteral("-l"), QStringLiteral("1"), m_output, QStringLiteral("-")});
+    QList<QImage> images;
+    for (int number = 1; number <= pages; ++number) {
+        images.append(QImage(work.filePath(QStringLiteral("page-%1.png").arg(number))));
+        QVERIFY(!images.last().isNull());
+    }
+    const ToolResult boxes = RunTool(QStringLiteral("pdftotext"),
+                                     {QStringLiteral("-bbox"), m_output, QStringLiteral("-")});
     QVERIFY2(boxes.ok, qPrintable(boxes.error));
     const QList<PdfWord> words = ParseWords(boxes.output);
+
+    // Every word stays inside the margins: a line cut at a page's end or a page number would
+    // reach into them.
+    const double margin = PageMarginMillimetres * 72 / 25.4 - BoxSlackPoints;
+    const QRectF body = QRectF(QPointF(0, 0), QSizeF(paper))
+                            .marginsRemoved(QMarginsF(margin, margin, margin, margin));
+    for (const PdfWord& word : words) {
+        QVERIFY2(body.contains(word.box),
+                 qPrintable(QStringLiteral("\"%1\" on page %2 reaches into the margin")
+                                .arg(word.text)
+                                .arg(word.page + 1)));
+    }
 
     const QList<std::pair<QString, QColor>> parts{{heading, HeadingColour},
                                                   {label, LabelColour},
@@ -287,14 +306,57 @@ void TestPrint::printsTheReport()
         while (next < words.size() && words.at(next).text != firstWord) {
             ++next;
         }
-        QVERIFY2(next < words.size(),
-                 qPrintable(QStringLiteral("no word \"%1\" on page 1").arg(firstWord)));
-        const QColor ink = InkIn(page, words.at(next).box);
+        QVERIFY2(next < words.size(), qPrintable(QStringLiteral("no word \"%1\"").arg(firstWord)));
+        const QColor ink = InkIn(images.at(words.at(next).page), words.at(next).box);
         QVERIFY2(Near(ink, colour),
                  qPrintable(QStringLiteral("\"%1\" is %2, expected %3")
                                 .arg(firstWord, Describe(ink), Describe(colour))));
         ++next;
     }
+}
+
+void TestPrint::reportsWhyNothingPrints_data()
+{
+    // The printer exists and is the default, yet the report cannot reach it.
+    QTest::addColumn<bool>("noTemporaryFolder"); // TMPDIR names a folder that does not exist
+    QTest::addColumn<bool>("queueRefuses");      // the queue rejects jobs until the case ends
+    QTest::addColumn<QString>("reason");         // how the message the user reads begins
+
+    QTest::newRow("temporary folder missing")
+        << true << false << QStringLiteral("The printer reported an error.");
+    QTest::newRow("queue refuses jobs")
+        << false << true << QStringLiteral("The printer %1 refused the report: ").arg(QueueName);
+}
+
+void TestPrint::reportsWhyNothingPrints()
+{
+    QFETCH(bool, noTemporaryFolder);
+    QFETCH(bool, queueRefuses);
+    QFETCH(QString, reason);
+
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const std::optional<QByteArray> temporaryFolder =
+        qEnvironmentVariableIsSet("TMPDIR") ? std::optional(qgetenv("TMPDIR")) : std::nullopt;
+    const auto mend = qScopeGuard([&] {
+        temporaryFolder ? qputenv("TMPDIR", *temporaryFolder) : qunsetenv("TMPDIR");
+        if (queueRefuses) {
+            RunTool(QStringLiteral("/usr/sbin/cupsaccept"), {QueueName});
+        }
+    });
+    if (noTemporaryFolder) {
+        qputenv("TMPDIR", QFile::encodeName(work.filePath(QStringLiteral("missing"))));
+    }
+    if (queueRefuses) {
+        const ToolResult refusing = RunTool(QStringLiteral("/usr/sbin/cupsreject"), {QueueName});
+        QVERIFY2(refusing.ok, qPrintable(refusing.error));
+    }
+
+    const FailedPrint print = PrintThatFails();
+    QVERIFY2(print.wrong.isEmpty(), qPrintable(print.wrong));
+    QVERIFY2(print.reason.has_value(), "the print went through");
+    QVERIFY2(print.reason->startsWith(reason), qPrintable(*print.reason));
+    QVERIFY(QDir(work.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
 }
 
 QTEST_MAIN(TestPrint)
