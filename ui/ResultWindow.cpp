@@ -73,8 +73,7 @@ void ResultWindow::buildFrame()
 
     picGalacticTone = new QLabel(Frame1);
     picGalacticTone->setObjectName(QStringLiteral("picGalacticTone"));
-    // A little taller than a picture-box of 855 twips so the 60-pixel pictures show whole.
-    picGalacticTone->setGeometry(Style::Twips(6240, 240, 1635, 900));
+    picGalacticTone->setGeometry(Style::Twips(6240, 240, 1635, 855));
     picGalacticTone->setAlignment(Qt::AlignCenter);
 
     lblMayanNoDesc =

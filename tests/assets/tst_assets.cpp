@@ -16,7 +16,7 @@ namespace {
 
 // The card's layout as the program relies on it: glyph above, name below, inside the frame.
 constexpr int FrameInset = 5;
-constexpr int NameTop = 40;
+constexpr int NameTop = 37;
 
 bool IsInk(const QImage& image, int x, int y)
 {
