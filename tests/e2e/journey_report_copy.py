@@ -33,14 +33,18 @@ def expect_held_elsewhere(desktop, which, after):
         fail(f"after {after} the {which} holds {shown!r}, not the other program's text")
 
 
+def expect_no_report(desktop, which, after):
+    shown = selection(desktop, which)
+    if shown and "Ana" in shown:
+        fail(f"after {after} the report stays on the {which}: {shown[:80]!r}")
+
+
 def expect_taken_away(desktop, which, after):
     """The report took the selection (the other program's text is gone, so it did reach X) and
     nothing of it stayed there."""
     d.wait_until(f"{after} to take the {which} from the other program",
                  lambda: selection(desktop, which) != HELD[which])
-    shown = selection(desktop, which)
-    if shown and "Ana" in shown:
-        fail(f"after {after} the report stays on the {which}: {shown[:80]!r}")
+    expect_no_report(desktop, which, after)
 
 
 def selected_characters(box):
@@ -94,9 +98,7 @@ def journey(test, desktop):
     desktop.key("ctrl+a", "ctrl+c")
     d.wait_until("Ctrl+A to select the whole report", lambda: selected_characters(box) > 500)
     expect_taken_away(desktop, "clipboard", "Ctrl+C")
-    shown = selection(desktop, "primary")
-    if shown and "Ana" in shown:
-        fail(f"Ctrl+A put the report on the primary selection: {shown[:80]!r}")
+    expect_no_report(desktop, "primary", "Ctrl+A")
 
     desktop.key("alt+F4")
     program.no_window("the report window to close", h.is_report(a11y))
