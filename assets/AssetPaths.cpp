@@ -41,24 +41,6 @@ QPixmap TonePicture(int dayNumber, qreal devicePixelRatio)
     return QPixmap(qt_findAtNxFile(TonePicturePath(dayNumber), devicePixelRatio));
 }
 
-QStringList IconPaths()
-{
-    QStringList paths;
-    for (int size : IconSizes) {
-        paths << QStringLiteral(":/icons/kinwise-%1.png").arg(size);
-    }
-    return paths;
-}
-
-QIcon ProgramIcon()
-{
-    QIcon icon;
-    for (const QString& path : IconPaths()) {
-        icon.addFile(path);
-    }
-    return icon;
-}
-
 const QIcon& WindowIcon()
 {
     // Decoded once; title bars and task bars use at most 48 pixels, launchers the installed icons.

@@ -7,7 +7,6 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
-#include <QStringList>
 
 #include <array>
 
@@ -25,9 +24,6 @@ QString SamplePicturePath();
 QPixmap TonePicture(int dayNumber, qreal devicePixelRatio);
 
 inline constexpr std::array<int, 8> IconSizes{16, 22, 24, 32, 48, 64, 128, 256};
-// ":/icons/kinwise-<size>.png", one for each of IconSizes, smallest first.
-QStringList IconPaths();
-QIcon ProgramIcon();
 // The sizes a window shows, decoded once for every window; ":/icons/kinwise-<size>@2x.png" are
 // the same at twice the pixels, added only when a screen has a device pixel ratio above 1.
 inline constexpr int MaxWindowIconSize = 48;

@@ -34,7 +34,8 @@ const QColor TabletEdge(0x5B, 0x3D, 0x22);
 const QColor TabletLow(0xD8, 0xBE, 0x8E);
 
 constexpr int CardWidth = 100;
-constexpr int CardHeight = 60;
+// 57 pixels high: the result window's picture box, 855 twips, shows the card whole.
+constexpr int CardHeight = 57;
 constexpr int JpegQuality = 90;
 
 const QString FontFamily = QStringLiteral("DejaVu Sans");
@@ -45,9 +46,9 @@ constexpr int DotPitch = 12; // even, so every row of dots centres on whole pixe
 constexpr int BarWidth = 56;
 constexpr int BarHeight = 7;
 constexpr int RowGap = 3;
-constexpr int GlyphBandTop = 6;
-constexpr int GlyphBandBottom = 38;
-constexpr int NameBaseline = 51;
+constexpr int GlyphBandTop = 5;
+constexpr int GlyphBandBottom = 35;
+constexpr int NameBaseline = 48;
 
 // width x height in logical pixels; a painter on it draws at the scale, so one drawing serves both.
 QImage NewImage(int width, int height, bool transparent, int scale)

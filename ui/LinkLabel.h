@@ -14,7 +14,6 @@ public:
     LinkLabel(const QString& objectName, const QString& storedCaption, const QString& pageKey,
               QWidget* parent);
 
-    QString pageKey() const { return m_pageKey; }
     void activate();
 
 protected:

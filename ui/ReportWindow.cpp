@@ -96,18 +96,8 @@ private:
     QTextCharFormat m_format;
 };
 
-// Empties the clipboard and, where the desktop has one, the selection that a middle click pastes.
-void EmptyClipboards()
-{
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear(QClipboard::Clipboard);
-    if (clipboard->supportsSelection()) {
-        clipboard->clear(QClipboard::Selection);
-    }
-}
-
-// Whatever of the report reached a clipboard by a copy or a mouse selection goes again at once;
-// what other programs put there is left alone.
+// Whatever of the report reached the clipboard or the selection by a copy or a mouse selection
+// goes again at once; what other programs put there is theirs and stays.
 void EmptyIfOurs(QClipboard::Mode mode)
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -117,6 +107,12 @@ void EmptyIfOurs(QClipboard::Mode mode)
     if (ours) {
         clipboard->clear(mode);
     }
+}
+
+void EmptyOurClipboards()
+{
+    EmptyIfOurs(QClipboard::Clipboard);
+    EmptyIfOurs(QClipboard::Selection);
 }
 
 QString Text(const std::string& utf8)
@@ -199,7 +195,7 @@ ReportWindow::ReportWindow(QWidget* resultWindow, const Reading& reading)
     page.setColor(QPalette::Base, Qt::white);
     page.setColor(QPalette::Text, Qt::black);
     RTB->setPalette(page);
-    connect(RTB, &QTextEdit::textChanged, this, EmptyClipboards);
+    connect(RTB, &QTextEdit::textChanged, this, EmptyOurClipboards);
     connect(QGuiApplication::clipboard(), &QClipboard::changed, this, EmptyIfOurs);
 
     cmdSave = MakeButton(QStringLiteral("cmdSave"), QStringLiteral("&Save"),
@@ -225,7 +221,7 @@ bool ReportWindow::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
-        EmptyClipboards();
+        EmptyOurClipboards();
         break;
     default:
         break;

@@ -73,8 +73,7 @@ void ResultWindow::buildFrame()
 
     picGalacticTone = new QLabel(Frame1);
     picGalacticTone->setObjectName(QStringLiteral("picGalacticTone"));
-    // A little taller than a picture-box of 855 twips so the 60-pixel pictures show whole.
-    picGalacticTone->setGeometry(Style::Twips(6240, 240, 1635, 900));
+    picGalacticTone->setGeometry(Style::Twips(6240, 240, 1635, 855));
     picGalacticTone->setAlignment(Qt::AlignCenter);
 
     lblMayanNoDesc =
@@ -104,12 +103,10 @@ void ResultWindow::showReading()
     lblMayanNoDesc->setText(QString::fromStdString(reading.NumberDescription));
     lblMayanNoDesc->setFont(Frame1->font());
     Style::FitTextToLabel(lblMayanNoDesc);
-    // The sample card, decoded only when the reading has no tone picture to show.
+    // A reading without a day number shows the sample card.
     const int position = reading.DayNumber;
-    const bool hasTone = position >= 1 && position <= imgGalacticTone.size();
-    const QPixmap picture = TonePicture(position, devicePixelRatioF());
-    picGalacticTone->setPixmap(picture.isNull() ? QPixmap(SamplePicturePath()) : picture);
-    if (hasTone) {
+    picGalacticTone->setPixmap(TonePicture(position, devicePixelRatioF()));
+    if (position >= 1 && position <= imgGalacticTone.size()) {
         const std::string_view tone = engine::DayNumberRow(reading.DayNumber).ToneName;
         picGalacticTone->setAccessibleName(QString::fromUtf8(tone));
     }

@@ -1,11 +1,8 @@
 #include "assets/AssetPaths.h"
 #include "support/Driver.h"
 
-#include <QClipboard>
 #include <QContextMenuEvent>
-#include <QGuiApplication>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QTest>
@@ -134,8 +131,6 @@ private slots:
     void pieces();
     void sameReadingSameDocument();
     void readOnly();
-    void clipboardEmptied_data();
-    void clipboardEmptied();
     void modalToResultWindow();
 };
 
@@ -265,45 +260,6 @@ void TestReport::readOnly()
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         QVERIFY2(!(qobject_cast<QMenu*>(widget) && widget->isVisible()), "a context menu opened");
     }
-}
-
-void TestReport::clipboardEmptied_data()
-{
-    QTest::addColumn<int>("what");
-    QTest::newRow("press") << int(QEvent::MouseButtonPress);
-    QTest::newRow("release") << int(QEvent::MouseButtonRelease);
-    QTest::newRow("move") << int(QEvent::MouseMove);
-    QTest::newRow("double click") << int(QEvent::MouseButtonDblClick);
-    QTest::newRow("text change") << int(QEvent::None);
-}
-
-void TestReport::clipboardEmptied()
-{
-    QFETCH(int, what);
-    Session fake;
-    ReportWindow* report =
-        OpenReportWindow(RequestedReading(u"Ana Lopez"_s, 1980, u"January"_s, 5));
-    QVERIFY(report);
-    auto* box = report->findChild<QTextEdit*>(u"RTB"_s);
-
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->setText(u"x"_s);
-    QCOMPARE(clipboard->text(), u"x"_s);
-
-    const auto type = static_cast<QEvent::Type>(what);
-    if (type == QEvent::None) {
-        box->append(u"more"_s);
-    } else {
-        QWidget* viewport = box->viewport();
-        const QPointF at(10, 10);
-        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent event(type, at, viewport->mapToGlobal(at), button,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton
-                                                             : Qt::MouseButtons(button),
-                          Qt::NoModifier);
-        QApplication::sendEvent(viewport, &event);
-    }
-    QVERIFY(clipboard->text().isEmpty());
 }
 
 void TestReport::modalToResultWindow()

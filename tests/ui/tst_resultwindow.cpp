@@ -176,6 +176,9 @@ void TestResultWindow::nothingIsClipped()
     QWidget* result = ShowReadingFor(QStringLiteral("Ada"), MonthNames[date.month() - 1],
                                      date.day(), date.year());
     QVERIFY(result);
+    // The picture box of 6240, 240, 1635, 855 twips; every tone picture shows whole in it.
+    QCOMPARE(Find<QLabel>(result, QStringLiteral("picGalacticTone"))->geometry(),
+             QRect(416, 16, 109, 57));
     const QStringList clipped = ClippedTexts(result);
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
 }
