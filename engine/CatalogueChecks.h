@@ -116,10 +116,30 @@ constexpr bool TranslatesRowForRow(const std::array<std::string_view, N>& englis
     return true;
 }
 
+template <typename Row, std::size_t N>
+constexpr std::array<std::string_view, N> Column(const std::array<Row, N>& rows,
+                                                 std::string_view Row::*field)
+{
+    std::array<std::string_view, N> column{};
+    for (std::size_t row = 0; row < N; ++row) {
+        column[row] = rows[row].*field;
+    }
+    return column;
+}
+
 static_assert(TextsHaveShapes(SignDescriptions, SignDescriptionShapes));
 static_assert(TextsHaveShapes(ToneDescriptions, ToneDescriptionShapes));
 static_assert(FamousPersonalitiesAreWellFormed());
 static_assert(TranslatesRowForRow(ToneNames, ToneNamesEs));
 static_assert(TranslatesRowForRow(ToneDescriptions, ToneDescriptionsEs));
+static_assert(TranslatesRowForRow(SignDescriptions, SignDescriptionsEs));
+static_assert(TranslatesRowForRow(Column(DaySigns, &DaySignEntry::EnglishName),
+                                  Column(SignWordsEs, &SpanishSignWords::Name)));
+static_assert(TranslatesRowForRow(Column(DaySigns, &DaySignEntry::Keywords),
+                                  Column(SignWordsEs, &SpanishSignWords::Keywords)));
+static_assert(TranslatesRowForRow(Column(DaySigns, &DaySignEntry::Gemstone),
+                                  Column(SignWordsEs, &SpanishSignWords::Gemstone)));
+static_assert(TranslatesRowForRow(Column(DaySigns, &DaySignEntry::Significance),
+                                  Column(SignWordsEs, &SpanishSignWords::Significance)));
 
 } // namespace kinwise::modMayanNumerology
