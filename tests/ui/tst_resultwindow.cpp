@@ -79,7 +79,10 @@ void TestResultWindow::showsTheReading()
     }
     QCOMPARE(number->text().toInt(), int(expected.DayNumber));
     QCOMPARE(description->text(), QString::fromStdString(expected.NumberDescription));
-    QVERIFY2(description->text().startsWith(descriptionStart), qPrintable(description->text()));
+    // The opening is that of the English catalogue; other languages show their own.
+    if (CatalogueLanguage() == modMayanNumerology::Language::English) {
+        QVERIFY2(description->text().startsWith(descriptionStart), qPrintable(description->text()));
+    }
 
     const QImage shown = Shown(picture);
     QVERIFY(!shown.isNull());
@@ -114,7 +117,7 @@ void TestResultWindow::backGivesAFreshMainWindow()
     QWidget* main = FindWindow(MainName);
     QVERIFY(main->isVisible());
     QCOMPARE(Find<QLineEdit>(main, QStringLiteral("txtName"))->text(), QString());
-    QCOMPARE(Find<QComboBox>(main, QStringLiteral("cboMonth"))->currentText(), "January");
+    QCOMPARE(ChosenMonth(Find<QComboBox>(main, QStringLiteral("cboMonth"))), "January");
     QCOMPARE(Find<QComboBox>(main, QStringLiteral("cboDate"))->currentText(), "1");
     QCOMPARE(Find<QComboBox>(main, QStringLiteral("cboYear"))->currentText(), "1900");
     QCOMPARE(fake().endProcessCalls, 0);
