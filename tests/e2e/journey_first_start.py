@@ -37,21 +37,6 @@ def expect_rhythmic_picture(desktop, window):
              f"(mean difference {differences[closest]:.1f})")
 
 
-def choose_in_file_dialog(desktop, program, title, path, what):
-    a11y = desktop.a11y
-    dialog = program.window(f"the file dialog {title!r} for {what}", h.is_file_dialog(a11y, title))
-    d.wait_until(f"the file name box of {title!r} to have the keyboard focus",
-                 lambda: h.focused(a11y, dialog, "text", "File name:"))
-    desktop.type(str(path))
-    box = a11y.find(dialog, "text", "File name:")
-    d.wait_until(f"the typed path to appear in the file name box of {title!r}",
-                 lambda: a11y.text(box) == str(path))
-    desktop.screenshot(f"file-dialog-{what}")
-    desktop.key("Return")
-    program.no_window(f"the file dialog {title!r} to close after Enter",
-                      h.is_file_dialog(a11y, title))
-
-
 def journey(test, desktop):
     a11y = desktop.a11y
     printer = h.Printer(test, desktop)
@@ -109,7 +94,7 @@ def journey(test, desktop):
 
     saved = home / "ana-lopez.man"
     desktop.key("alt+s")
-    choose_in_file_dialog(desktop, program, "Kinwise", saved, "saving")
+    h.choose_in_file_dialog(desktop, program, "Kinwise", saved, "saving")
     d.wait_until(f"the reading to be saved to {saved}", saved.exists, 10)
     expected = b"".join(h.scramble(line) + b"\r\n" for line in ("Ana Lopez", "1975", "July", "15"))
     d.wait_until("the saved file to be complete", lambda: saved.stat().st_size >= len(expected), 5)
@@ -149,7 +134,7 @@ def journey(test, desktop):
                       h.is_file_dialog(a11y, "Select the source file"))
     program.window("the main window after cancelling the open dialog", h.is_main(a11y))
     desktop.key("alt+o")
-    choose_in_file_dialog(desktop, program, "Select the source file", saved, "opening")
+    h.choose_in_file_dialog(desktop, program, "Select the source file", saved, "opening")
     result = program.window("the result window for the opened reading", h.is_result(a11y))
     expect_day_number(a11y, result, "for the opened reading")
     desktop.screenshot("opened-reading")

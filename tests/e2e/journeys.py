@@ -126,9 +126,27 @@ def is_report(a11y):
     return lambda w: a11y.role(w) == "dialog" and a11y.find(w, "push button", "Print")
 
 
-def is_file_dialog(a11y, title):
+def is_file_dialog(a11y, title, name_box="File name:"):
     return lambda w: (a11y.role(w) == "dialog" and a11y.name(w) == title
-                      and a11y.find(w, "text", "File name:"))
+                      and a11y.find(w, "text", name_box))
+
+
+def choose_in_file_dialog(desktop, program, title, path, what, name_box="File name:"):
+    """Types the path into the file dialog of that title and accepts it with Enter; name_box is
+    the caption of its file name box, which Qt translates."""
+    a11y = desktop.a11y
+    dialog = program.window(f"the file dialog {title!r} for {what}",
+                            is_file_dialog(a11y, title, name_box))
+    wait_until(f"the file name box of {title!r} to have the keyboard focus",
+               lambda: focused(a11y, dialog, "text", name_box))
+    desktop.type(str(path))
+    box = a11y.find(dialog, "text", name_box)
+    wait_until(f"the typed path to appear in the file name box of {title!r}",
+               lambda: a11y.text(box) == str(path))
+    desktop.screenshot(f"file-dialog-{what}")
+    desktop.key("Return")
+    program.no_window(f"the file dialog {title!r} to close after Enter",
+                      is_file_dialog(a11y, title, name_box))
 
 
 def is_message_box(a11y):
