@@ -26,7 +26,7 @@ ResultWindow::ResultWindow(const Reading& reading)
       m_reading(reading)
 {
     for (int dayNumber = 1; dayNumber <= engine::DayNumberCount; ++dayNumber) {
-        imgGalacticTone.append(TonePicturePath(dayNumber));
+        imgGalacticTone.append(TonePicturePath(dayNumber, CatalogueLanguage()));
     }
     for (int daySign = 1; daySign <= engine::DaySignCount; ++daySign) {
         const std::string_view key =
@@ -108,7 +108,7 @@ void ResultWindow::showReading()
     // The sample card, decoded only when the reading has no tone picture to show.
     const int position = reading.DayNumber;
     const bool hasTone = position >= 1 && position <= imgGalacticTone.size();
-    const QPixmap picture = TonePicture(position, devicePixelRatioF());
+    const QPixmap picture = TonePicture(position, devicePixelRatioF(), CatalogueLanguage());
     picGalacticTone->setPixmap(picture.isNull() ? QPixmap(SamplePicturePath()) : picture);
     if (hasTone) {
         const std::string_view tone = engine::DayNumberRow(reading.DayNumber).ToneName;

@@ -86,7 +86,8 @@ void TestResultWindow::showsTheReading()
 
     const QImage shown = Shown(picture);
     QVERIFY(!shown.isNull());
-    const QImage tone = QImage(TonePicturePath(expected.DayNumber)).convertToFormat(shown.format());
+    const QImage tone = QImage(TonePicturePath(expected.DayNumber, CatalogueLanguage()))
+                            .convertToFormat(shown.format());
     QVERIFY(!tone.isNull());
     QCOMPARE(shown, tone);
 }
