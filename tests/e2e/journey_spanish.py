@@ -24,15 +24,15 @@ def is_box(a11y, buttons):
 
 
 def is_main(a11y):
-    return lambda w: a11y.role(w) == "frame" and a11y.find(w, "push button", CALCULATE)
+    return h.is_main(a11y, CALCULATE)
 
 
 def is_result(a11y):
-    return lambda w: a11y.role(w) == "frame" and a11y.find(w, "panel", "Resultado de Kinwise")
+    return h.is_result(a11y, "Resultado de Kinwise")
 
 
 def is_report(a11y):
-    return lambda w: a11y.role(w) == "dialog" and a11y.find(w, "push button", "Imprimir")
+    return h.is_report(a11y, "Imprimir")
 
 
 def answer_update_question(desktop, program):

@@ -114,16 +114,17 @@ class Printer:
 MAIN_BUTTON = "Get My Mayan Numerology Reading"
 
 
-def is_main(a11y):
-    return lambda w: a11y.role(w) == "frame" and a11y.find(w, "push button", MAIN_BUTTON)
+# The captions that tell them apart are given in another language where the program speaks it.
+def is_main(a11y, button=MAIN_BUTTON):
+    return lambda w: a11y.role(w) == "frame" and a11y.find(w, "push button", button)
 
 
-def is_result(a11y):
-    return lambda w: a11y.role(w) == "frame" and a11y.find(w, "panel", "Kinwise Result")
+def is_result(a11y, frame="Kinwise Result"):
+    return lambda w: a11y.role(w) == "frame" and a11y.find(w, "panel", frame)
 
 
-def is_report(a11y):
-    return lambda w: a11y.role(w) == "dialog" and a11y.find(w, "push button", "Print")
+def is_report(a11y, button="Print"):
+    return lambda w: a11y.role(w) == "dialog" and a11y.find(w, "push button", button)
 
 
 def is_file_dialog(a11y, title, name_box="File name:"):
