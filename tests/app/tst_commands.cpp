@@ -125,6 +125,7 @@ void TestCommands::saveCancelled()
     QCOMPARE(request.kind, FileDialogRequest::Kind::Save);
     QCOMPARE(request.title, u"Kinwise"_s);
     QCOMPARE(request.filter, Shown("Rich Text Format (*.man)"));
+    QVERIFY(request.filter.endsWith(u" (*.man)"_s)); // in every language
     QCOMPARE(request.defaultSuffix, u"man"_s);
     QVERIFY(fake.messages.isEmpty());
     QVERIFY(QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
@@ -283,6 +284,7 @@ void TestCommands::openCancelled()
     QCOMPARE(request.kind, FileDialogRequest::Kind::Open);
     QCOMPARE(request.title, Shown("Select the source file"));
     QCOMPARE(request.filter, Shown("Mayan Astrology (*.man)"));
+    QVERIFY(request.filter.endsWith(u" (*.man)"_s)); // in every language
     QCOMPARE(request.defaultSuffix, u"man"_s);
     QVERIFY(fake.messages.isEmpty());
     QCOMPARE(FindWindow<MainWindow>(MainName), main);
