@@ -129,8 +129,9 @@ def journey(test, desktop):
         if piece not in flat:
             fail(f"the printed report does not hold {piece!r}; it holds:\n{printed[:1500]}")
     desktop.close_window(report)
+    program.no_window("the report window to close with its close box", is_report(a11y))
     result = program.window("the result window after the report", is_result(a11y))
-    desktop.close_window(result)
+    desktop.close_window(result, exit_item="Salir")
     program.expect_clean_exit("the Spanish program to end with its result window")
 
     log("the same file under English")
@@ -146,6 +147,7 @@ def journey(test, desktop):
     report_text(a11y, report, ["Name: Ana Lopez", "Date of Birth: July 15, 1975",
                                "Mayan English Name: Transformer"])
     desktop.close_window(report)
+    english.no_window("the English report window to close", h.is_report(a11y))
     result = english.window("the English result window after the report", h.is_result(a11y))
     desktop.close_window(result)
     english.expect_clean_exit("the English program to end with its result window")
