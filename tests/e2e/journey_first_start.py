@@ -8,9 +8,6 @@ import journeys as h
 from desktop import fail, log
 
 NAME_TYPED = "  Ana Lopez  "
-# The 1x pictures: the journey's screen is at 100 %.
-TONES = sorted(p for p in (d.SOURCE_DIR / "assets/tones").glob("[0-9][0-9]-*.jpg")
-               if "@" not in p.name)
 
 
 def expect_day_number(a11y, window, when):
@@ -19,22 +16,6 @@ def expect_day_number(a11y, window, when):
                          h.day_number(a11y, window))
     if shown != "6":
         fail(f"the result window shows day number {shown!r} {when}, expected '6'")
-
-
-def expect_rhythmic_picture(desktop, window):
-    a11y = desktop.a11y
-    panel = a11y.find(window, "panel", "Kinwise Result")
-    picture = a11y.find(panel, "image")
-    if picture is None:
-        fail("the result window shows no picture")
-    screen = desktop.screenshot("result-window")
-    box = desktop.screen_box(picture, window)
-    differences = {tone.stem: h.picture_difference(screen, box, tone) for tone in TONES}
-    closest = min(differences, key=differences.get)
-    log("picture differences: " + ", ".join(f"{k} {v:.1f}" for k, v in differences.items()))
-    if closest != "06-Rhythmic" or differences[closest] > 3:
-        fail(f"the result picture is not the Rhythmic tone: closest is {closest} "
-             f"(mean difference {differences[closest]:.1f})")
 
 
 def journey(test, desktop):
@@ -80,7 +61,7 @@ def journey(test, desktop):
     result = program.window("the result window after calculating", h.is_result(a11y))
     h.expect_placed(desktop, result, "result window")
     expect_day_number(a11y, result, "after calculating")
-    expect_rhythmic_picture(desktop, result)
+    h.expect_tone_picture(desktop, result, "Kinwise Result", "06-Rhythmic")
     h.window_shot(desktop, result, "result")
 
     desktop.press(a11y.find(result, "push button", "Save"))

@@ -103,7 +103,7 @@ def journey(test, desktop):
     desktop.key("space")
 
     result = program.window("the Spanish result window", is_result(a11y))
-    desktop.screenshot("spanish-result")
+    h.expect_tone_picture(desktop, result, "Resultado de Kinwise", "es/06-Rhythmic")
     desktop.press(a11y.find(result, "push button", "Guardar"))
     report = program.window("the Spanish report window", is_report(a11y))
     report_text(a11y, report, ["Nombre: Ana Lopez", "Fecha de nacimiento: 15 de julio de 1975",

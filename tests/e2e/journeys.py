@@ -239,6 +239,26 @@ def picture_difference(screen, box, reference):
 # ---------------------------------------------------------------------------------------------
 # The settings store, in the form QSettings writes its INI files
 
+def expect_tone_picture(desktop, window, frame, expected):
+    """The result window's picture is the tone card expected ("06-Rhythmic", "es/06-Rhythmic"
+    for the Spanish one): the closest of all the 1x cards of every language (the journeys'
+    screens are at 100 %)."""
+    folder = d.SOURCE_DIR / "assets/tones"
+    tones = {str(p.relative_to(folder).with_suffix("")): p
+             for p in folder.glob("**/[0-9][0-9]-*.jpg") if "@" not in p.name}
+    picture = desktop.a11y.find(desktop.a11y.find(window, "panel", frame), "image")
+    if picture is None:
+        fail("the result window shows no picture")
+    screen = desktop.screenshot("result-window")
+    box = desktop.screen_box(picture, window)
+    differences = {name: picture_difference(screen, box, path) for name, path in tones.items()}
+    closest = min(differences, key=differences.get)
+    log("picture differences: " + ", ".join(f"{k} {v:.1f}" for k, v in differences.items()))
+    if closest != expected or differences[closest] > 3:
+        fail(f"the result picture is not {expected}: closest is {closest} "
+             f"(mean difference {differences[closest]:.1f})")
+
+
 def ini_key(text):
     """A key as QSettings escapes it: letters, digits and _-. stay, other Latin-1 codes as %XX."""
     out = []
