@@ -15,7 +15,7 @@ namespace kinwise {
 bool StartApplication()
 {
     if (!platform().claimSingleInstance()) {
-        platform().showMessage(nullptr, Texts::AlreadyRunning, MessageIcon::Information,
+        platform().showMessage(nullptr, Texts::AlreadyRunning(), MessageIcon::Information,
                                MessageButtons::Ok);
         modHelp::QuitApplication();
         return false;

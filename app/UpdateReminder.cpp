@@ -4,14 +4,13 @@
 
 #include "platform/Platform.h"
 #include "ui/SitePages.h"
+#include "ui/Texts.h"
 
 namespace kinwise::modHelp {
 
 namespace {
 
 const QString Section = QStringLiteral("Settings");
-const QString Question = QStringLiteral(
-    "There maybe an update to this software available\rDo you want to check for an update?");
 constexpr qint64 QuietDays = 14;
 
 void RememberToday(const QDate& today)
@@ -35,8 +34,8 @@ void UpdateReminder()
     if (days >= -QuietDays && days <= QuietDays) {
         return;
     }
-    const MessageAnswer answer =
-        platform().showMessage(nullptr, Question, MessageIcon::Information, MessageButtons::YesNo);
+    const MessageAnswer answer = platform().showMessage(
+        nullptr, Texts::UpdateQuestion(), MessageIcon::Information, MessageButtons::YesNo);
     RememberToday(today);
     if (answer == MessageAnswer::Yes) {
         OpenSitePage(PageKey::Download);

@@ -1,3 +1,4 @@
+#include "app/Language.h"
 #include "app/StartApplication.h"
 #include "assets/AssetPaths.h"
 #include "platform/Identity.h"
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(kinwise::Identity::Version);
     QApplication::setDesktopFileName(kinwise::Identity::ApplicationId);
 
+    kinwise::LoadDesktopLanguage();
     kinwise::InitAssets();
     kinwise::QtPlatform platform;
     const kinwise::PlatformInstallation installation(platform);

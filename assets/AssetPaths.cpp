@@ -18,16 +18,25 @@ void InitAssets()
     RegisterKinwiseAssets();
 }
 
-QString TonePicturePath(int dayNumber)
+QString TonePictureName(int dayNumber, modMayanNumerology::Language language)
+{
+    const std::string_view name =
+        modMayanNumerology::DayNumberRow(static_cast<std::int16_t>(dayNumber)).ToneName;
+    const QString folder = language == modMayanNumerology::Language::Spanish
+                               ? QStringLiteral("tones/es")
+                               : QStringLiteral("tones");
+    return QStringLiteral("%1/%2-%3")
+        .arg(folder)
+        .arg(dayNumber, 2, 10, QLatin1Char('0'))
+        .arg(QString::fromUtf8(name));
+}
+
+QString TonePicturePath(int dayNumber, modMayanNumerology::Language language)
 {
     if (dayNumber < 1 || dayNumber > modMayanNumerology::DayNumberCount) {
         return SamplePicturePath();
     }
-    const std::string_view name =
-        modMayanNumerology::DayNumberRow(static_cast<std::int16_t>(dayNumber)).ToneName;
-    return QStringLiteral(":/tones/%1-%2.jpg")
-        .arg(dayNumber, 2, 10, QLatin1Char('0'))
-        .arg(QString::fromUtf8(name));
+    return QStringLiteral(":/") + TonePictureName(dayNumber, language) + QStringLiteral(".jpg");
 }
 
 QString SamplePicturePath()
@@ -35,10 +44,10 @@ QString SamplePicturePath()
     return QStringLiteral(":/tones/sample.jpg");
 }
 
-QPixmap TonePicture(int dayNumber, qreal devicePixelRatio)
+QPixmap TonePicture(int dayNumber, qreal devicePixelRatio, modMayanNumerology::Language language)
 {
     // Qt finds the @2x file for a ratio above 1 and reads the ratio 2 from its name.
-    return QPixmap(qt_findAtNxFile(TonePicturePath(dayNumber), devicePixelRatio));
+    return QPixmap(qt_findAtNxFile(TonePicturePath(dayNumber, language), devicePixelRatio));
 }
 
 const QIcon& WindowIcon()

@@ -3,6 +3,8 @@
 // them, since a static library's resources are only registered by that call.
 #pragma once
 
+#include "engine/modMayanNumerology.h"
+
 #include <QCursor>
 #include <QIcon>
 #include <QPixmap>
@@ -15,13 +17,20 @@ namespace kinwise {
 // Registers the kinwise_assets resources; calling it again does no harm.
 void InitAssets();
 
-// ":/tones/NN-ToneName.jpg" for day numbers 1..13; any other number gives SamplePicturePath(),
-// so a reading not yet computed shows the neutral card.
-QString TonePicturePath(int dayNumber);
+// "tones/NN-ToneName" for day numbers 1..13, "tones/es/NN-ToneName" for the Spanish pictures:
+// every language keys its pictures by the English tone name, and each picture carries the
+// name in its own language. Without the extension; the same below the assets folder.
+QString TonePictureName(int dayNumber, modMayanNumerology::Language language);
+// ":/" + TonePictureName + ".jpg"; any other number gives SamplePicturePath(), so a reading not
+// yet computed shows the neutral card.
+QString
+TonePicturePath(int dayNumber,
+                modMayanNumerology::Language language = modMayanNumerology::Language::English);
 QString SamplePicturePath();
 // The same picture for a screen of the given device pixel ratio: the 1x file up to 1, above it
 // the @2x file with ratio 2, which a 150 % screen shows smoothly scaled down.
-QPixmap TonePicture(int dayNumber, qreal devicePixelRatio);
+QPixmap TonePicture(int dayNumber, qreal devicePixelRatio,
+                    modMayanNumerology::Language language = modMayanNumerology::Language::English);
 
 inline constexpr std::array<int, 8> IconSizes{16, 22, 24, 32, 48, 64, 128, 256};
 // The sizes a window shows, decoded once for every window; ":/icons/kinwise-<size>@2x.png" are

@@ -1,6 +1,7 @@
 // The interpretation catalogue: one row per day sign, one per day number, in row order.
 #pragma once
 
+#include "engine/CatalogueSpanish.h"
 #include "engine/FamousPersonalities.h"
 #include "engine/SignDescriptions.h"
 #include "engine/ToneDescriptions.h"
@@ -60,15 +61,35 @@ inline constexpr std::array<std::string_view, DayNumberCount> ToneNames{
     "Galactic", "Solar",    "Planetary", "Spectral",     "Crystal",  "Cosmic"};
 // clang-format on
 
-constexpr std::array<DayNumberEntry, DayNumberCount> MakeDayNumbers()
+using ToneTexts = std::array<std::string_view, DayNumberCount>;
+
+constexpr std::array<DayNumberEntry, DayNumberCount> MakeDayNumbers(const ToneTexts& descriptions,
+                                                                    const ToneTexts& names)
 {
     std::array<DayNumberEntry, DayNumberCount> rows{};
     for (int row = 0; row < DayNumberCount; ++row) {
-        rows[row] = {ToneDescriptions[row], ToneNames[row]};
+        rows[row] = {descriptions[row], names[row]};
     }
     return rows;
 }
 
-inline constexpr auto DayNumbers = MakeDayNumbers();
+inline constexpr auto DayNumbers = MakeDayNumbers(ToneDescriptions, ToneNames);
+inline constexpr auto DayNumbersEs = MakeDayNumbers(ToneDescriptionsEs, ToneNamesEs);
+
+// The Spanish rows keep the English rows' Mayan names and famous people.
+constexpr std::array<DaySignEntry, DaySignCount> MakeSpanishDaySigns()
+{
+    std::array<DaySignEntry, DaySignCount> rows{};
+    for (int row = 0; row < DaySignCount; ++row) {
+        const DaySignEntry& english = DaySigns[row];
+        const SpanishSignWords& words = SignWordsEs[row];
+        rows[row] = {
+            english.DaySignName, words.Name,         SignDescriptionsEs[row],    words.Keywords,
+            words.Gemstone,      words.Significance, english.FamousPersonalities};
+    }
+    return rows;
+}
+
+inline constexpr auto DaySignsEs = MakeSpanishDaySigns();
 
 } // namespace kinwise::modMayanNumerology

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/Catalogue.h"
+#include "engine/CatalogueSpanish.h"
 
 namespace kinwise::modMayanNumerology {
 
@@ -85,8 +86,60 @@ constexpr bool FamousPersonalitiesAreWellFormed()
     return true;
 }
 
+// A translated text is present, has no stray blanks or control characters, and repeats another
+// row's text exactly where the English one does.
+constexpr bool IsTidyText(std::string_view text)
+{
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20) {
+            return false;
+        }
+    }
+    return !text.empty() && !text.starts_with(' ') && !text.ends_with(' ') &&
+           text.find("  ") == std::string_view::npos;
+}
+
+template <std::size_t N>
+constexpr bool TranslatesRowForRow(const std::array<std::string_view, N>& english,
+                                   const std::array<std::string_view, N>& translated)
+{
+    for (std::size_t row = 0; row < N; ++row) {
+        if (!IsTidyText(translated[row])) {
+            return false;
+        }
+        for (std::size_t other = 0; other < row; ++other) {
+            if ((english[row] == english[other]) != (translated[row] == translated[other])) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+template <typename Row, std::size_t N>
+constexpr std::array<std::string_view, N> Column(const std::array<Row, N>& rows,
+                                                 std::string_view Row::*field)
+{
+    std::array<std::string_view, N> column{};
+    for (std::size_t row = 0; row < N; ++row) {
+        column[row] = rows[row].*field;
+    }
+    return column;
+}
+
 static_assert(TextsHaveShapes(SignDescriptions, SignDescriptionShapes));
 static_assert(TextsHaveShapes(ToneDescriptions, ToneDescriptionShapes));
 static_assert(FamousPersonalitiesAreWellFormed());
+static_assert(TranslatesRowForRow(ToneNames, ToneNamesEs));
+static_assert(TranslatesRowForRow(ToneDescriptions, ToneDescriptionsEs));
+static_assert(TranslatesRowForRow(SignDescriptions, SignDescriptionsEs));
+static_assert(TranslatesRowForRow(Column(DaySigns, &DaySignEntry::EnglishName),
+                                  Column(SignWordsEs, &SpanishSignWords::Name)));
+static_assert(TranslatesRowForRow(Column(DaySigns, &DaySignEntry::Keywords),
+                                  Column(SignWordsEs, &SpanishSignWords::Keywords)));
+static_assert(TranslatesRowForRow(Column(DaySigns, &DaySignEntry::Gemstone),
+                                  Column(SignWordsEs, &SpanishSignWords::Gemstone)));
+static_assert(TranslatesRowForRow(Column(DaySigns, &DaySignEntry::Significance),
+                                  Column(SignWordsEs, &SpanishSignWords::Significance)));
 
 } // namespace kinwise::modMayanNumerology

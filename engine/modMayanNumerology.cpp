@@ -40,9 +40,19 @@ std::int16_t StartOfCountedYear(std::int16_t year, std::optional<int> month, std
     return YearBase[slot];
 }
 
+const std::array<DaySignEntry, DaySignCount>& DaySignsIn(Language language)
+{
+    return language == Language::Spanish ? DaySignsEs : DaySigns;
+}
+
+const std::array<DayNumberEntry, DayNumberCount>& DayNumbersIn(Language language)
+{
+    return language == Language::Spanish ? DayNumbersEs : DayNumbers;
+}
+
 } // namespace
 
-void ComputeReading(Reading& reading)
+void ComputeReading(Reading& reading, Language language)
 {
     if (reading.BirthYear < FirstYear || reading.BirthYear > LastYear) {
         return;
@@ -58,19 +68,19 @@ void ComputeReading(Reading& reading)
     const int position = cycleDay - 1;
     reading.DayNumber = ToneTable[position];
     reading.DaySignName = SignNameTable[position];
-    SelectReadingTexts(reading);
+    SelectReadingTexts(reading, language);
 }
 
-void SelectReadingTexts(Reading& reading)
+void SelectReadingTexts(Reading& reading, Language language)
 {
     if (reading.DayNumber >= 1 && reading.DayNumber <= DayNumberCount) {
-        reading.NumberDescription = DayNumbers[reading.DayNumber - 1].NumberDescription;
+        reading.NumberDescription = DayNumberRow(reading.DayNumber, language).NumberDescription;
     }
     const std::optional<std::int16_t> daySign = FindDaySign(reading.DaySignName);
     if (!daySign) {
         return;
     }
-    const DaySignEntry& row = DaySignRow(*daySign);
+    const DaySignEntry& row = DaySignRow(*daySign, language);
     reading.EnglishName = row.EnglishName;
     reading.SignDescription = row.SignDescription;
     reading.Keywords = row.Keywords;
@@ -89,16 +99,16 @@ std::optional<std::int16_t> FindDaySign(std::string_view daySignName)
     return std::nullopt;
 }
 
-const DaySignEntry& DaySignRow(std::int16_t daySign)
+const DaySignEntry& DaySignRow(std::int16_t daySign, Language language)
 {
     assert(daySign >= 1 && daySign <= DaySignCount);
-    return DaySigns[daySign - 1];
+    return DaySignsIn(language)[daySign - 1];
 }
 
-const DayNumberEntry& DayNumberRow(std::int16_t dayNumber)
+const DayNumberEntry& DayNumberRow(std::int16_t dayNumber, Language language)
 {
     assert(dayNumber >= 1 && dayNumber <= DayNumberCount);
-    return DayNumbers[dayNumber - 1];
+    return DayNumbersIn(language)[dayNumber - 1];
 }
 
 } // namespace kinwise::modMayanNumerology

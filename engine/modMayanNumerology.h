@@ -23,7 +23,7 @@ struct Reading
     std::string DaySignName;
 
     std::string NumberDescription;
-    std::string EnglishName;
+    std::string EnglishName; // the sign's name in the language of the texts
     std::string SignDescription;
     std::string Keywords;
     std::string Gemstone;
@@ -61,20 +61,28 @@ inline constexpr std::array<std::string_view, MonthCount> MonthNames{
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December"};
 
+// The languages of the catalogue's texts. The Mayan names and the famous people stay the same in
+// every language, and so does everything a request holds.
+enum class Language
+{
+    English,
+    Spanish
+};
+
 // Computes DayNumber and DaySignName from BirthDay, BirthMonth and BirthYear, then selects the
 // texts. A year outside FirstYear..LastYear leaves the reading as it was.
-void ComputeReading(Reading& reading);
+void ComputeReading(Reading& reading, Language language = Language::English);
 
 // Copies the catalogue texts of the reading's DayNumber and DaySignName into it; a number or
 // name that matches no row leaves the corresponding texts as they were.
-void SelectReadingTexts(Reading& reading);
+void SelectReadingTexts(Reading& reading, Language language = Language::English);
 
 // The row (1..20) whose DaySignName equals the text exactly, case and blanks included.
 std::optional<std::int16_t> FindDaySign(std::string_view daySignName);
 
 // Catalogue rows; daySign 1..20, dayNumber 1..13. Out-of-range arguments are a programming error.
-const DaySignEntry& DaySignRow(std::int16_t daySign);
-const DayNumberEntry& DayNumberRow(std::int16_t dayNumber);
+const DaySignEntry& DaySignRow(std::int16_t daySign, Language language = Language::English);
+const DayNumberEntry& DayNumberRow(std::int16_t dayNumber, Language language = Language::English);
 
 } // namespace modMayanNumerology
 } // namespace kinwise

@@ -142,7 +142,8 @@ QString Tr(const char* text)
 QString ReasonOf(const QFileDevice& file)
 {
     const QString reason = file.errorString();
-    return reason.isEmpty() ? Tr("Unknown error") : reason;
+    return reason.isEmpty() ? Tr(QT_TRANSLATE_NOOP("kinwise::ReadingFile", "Unknown error"))
+                            : reason;
 }
 
 } // namespace
@@ -195,7 +196,8 @@ std::optional<QString> WriteToPath(const QString& path, const QByteArray& bytes)
     // root in /dev it succeeds), so only a regular file or a new name is written.
     const QFileInfo target(path);
     if (target.exists() && !target.isFile())
-        return Tr("\"%1\" is not a regular file.").arg(QDir::toNativeSeparators(path));
+        return Tr(QT_TRANSLATE_NOOP("kinwise::ReadingFile", "\"%1\" is not a regular file."))
+            .arg(QDir::toNativeSeparators(path));
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

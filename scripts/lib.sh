@@ -5,7 +5,8 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR="$ROOT/build"
 
 # Debian 12 packages: the build, the program's runtime and what the test journeys drive.
-BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libcups2-dev fonts-dejavu-core)
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libcups2-dev
+    fonts-dejavu-core qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 TEST_PACKAGES=(xvfb xauth xdotool openbox x11-utils imagemagick cups cups-client cups-filters
     poppler-utils at-spi2-core python3 python3-pyatspi dbus-x11 xdg-utils desktop-file-utils
     appstream clang libclang-rt-14-dev clang-format dpkg-dev file debootstrap python3-xlib xclip

@@ -378,7 +378,7 @@ int main(int argc, char* argv[])
     }
 
     const QDir root(QString::fromLocal8Bit(argv[1]));
-    for (const char* folder : {"tones", "icons", "pointer"}) {
+    for (const char* folder : {"tones", "tones/es", "icons", "pointer"}) {
         if (!root.mkpath(QString::fromLatin1(folder))) {
             std::fprintf(stderr, "cannot create %s in %s\n", folder, argv[1]);
             return 1;
@@ -396,13 +396,16 @@ int main(int argc, char* argv[])
     };
     namespace engine = kinwise::modMayanNumerology;
     for (const int scale : {1, 2}) {
-        for (int n = 1; n <= engine::DayNumberCount; ++n) {
-            const std::string_view name =
-                engine::DayNumberRow(static_cast<std::int16_t>(n)).ToneName;
-            const QString toneName =
-                QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-            write(QStringLiteral("tones/%1-%2").arg(n, 2, 10, QLatin1Char('0')).arg(toneName),
-                  "jpg", scale, DrawTonePicture(n, toneName, scale));
+        // Each language's cards carry the tone names of its catalogue.
+        for (const auto language : {engine::Language::English, engine::Language::Spanish}) {
+            for (int n = 1; n <= engine::DayNumberCount; ++n) {
+                const std::string_view name =
+                    engine::DayNumberRow(static_cast<std::int16_t>(n), language).ToneName;
+                const QString toneName =
+                    QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+                write(kinwise::TonePictureName(n, language), "jpg", scale,
+                      DrawTonePicture(n, toneName, scale));
+            }
         }
         write(QStringLiteral("tones/sample"), "jpg", scale, DrawSamplePicture(scale));
         for (const int size : kinwise::IconSizes) {

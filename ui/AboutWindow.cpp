@@ -43,12 +43,12 @@ AboutWindow::AboutWindow()
 
     Label2 = MakeText(QStringLiteral("Label2"), Identity::WindowCaption, this);
     Label2->setFont(Style::Verdana(9.75, true));
-    Label1 = MakeText(QStringLiteral("Label1"), Texts::AboutText, this);
+    Label1 = MakeText(QStringLiteral("Label1"), Texts::AboutText(), this);
     lblHomePage =
-        new LinkLabel(QStringLiteral("lblHomePage"), Texts::AboutHomePage, PageKey::Home, this);
+        new LinkLabel(QStringLiteral("lblHomePage"), Texts::AboutHomePage(), PageKey::Home, this);
     lblHomePage->setFont(Style::Verdana(8.25, false, true));
-    Label3 = MakeText(QStringLiteral("Label3"), Texts::AboutBusiness, this);
-    lblCoBrand = new LinkLabel(QStringLiteral("lblCoBrand"), Texts::AboutDetails,
+    Label3 = MakeText(QStringLiteral("Label3"), Texts::AboutBusiness(), this);
+    lblCoBrand = new LinkLabel(QStringLiteral("lblCoBrand"), Texts::AboutDetails(),
                                PageKey::FullyBranded, this);
     lblCoBrand->setFont(Style::Verdana(8.25, false, true));
     // The window takes the desktop's colours: its dark blue links need a light window, so under a
@@ -64,7 +64,7 @@ AboutWindow::AboutWindow()
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Sunken);
 
-    cmdOK = new QPushButton(Texts::Ok, this);
+    cmdOK = new QPushButton(Texts::Ok(), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     // Enter must close the window; the links come first in the focus chain and would take it.

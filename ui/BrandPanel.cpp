@@ -34,9 +34,9 @@ BrandPanel::BrandPanel(const QRect& geometry, QWidget* parent) : QFrame(parent)
     setFrameShape(QFrame::NoFrame);
     Style::SetBackground(this, Style::WindowTeal);
     lblCobrand =
-        MakeBrandLabel(QStringLiteral("lblCobrand"), Texts::Cobrand, PageKey::CoBrand, this);
+        MakeBrandLabel(QStringLiteral("lblCobrand"), Texts::Cobrand(), PageKey::CoBrand, this);
     // Built last, so in front until the start-up draw says otherwise.
-    lblFullBrand = MakeBrandLabel(QStringLiteral("lblFullBrand"), Texts::FullBrand,
+    lblFullBrand = MakeBrandLabel(QStringLiteral("lblFullBrand"), Texts::FullBrand(),
                                   PageKey::FullyBranded, this);
     bringFullBrandToFront();
 }

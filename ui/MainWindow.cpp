@@ -22,6 +22,8 @@
 #include <QPushButton>
 #include <QShortcutEvent>
 
+#include <algorithm>
+
 namespace kinwise {
 
 namespace engine = modMayanNumerology;
@@ -74,10 +76,10 @@ QPushButton* MakeBoldButton(const QString& name, const QString& caption, const Q
 
 MainWindow::MainWindow() : TopWindow(QStringLiteral("frmMain"), Style::TwipsSize(7200, 4680))
 {
-    Label14 = MakeHomeLink(QStringLiteral("Label14"), Texts::ForumLink,
+    Label14 = MakeHomeLink(QStringLiteral("Label14"), Texts::ForumLink(),
                            Style::Twips(503, 60, 6195, 435), true, client());
 
-    Label1[2] = MakeLabel1(Texts::Invitation, 2, Style::Twips(503, 720, 6195, 435), client());
+    Label1[2] = MakeLabel1(Texts::Invitation(), 2, Style::Twips(503, 720, 6195, 435), client());
     Label1[2]->setAlignment(Qt::AlignCenter);
     Label1[2]->setWordWrap(true);
     Style::SetTextColour(Label1[2], Style::Cream);
@@ -85,7 +87,7 @@ MainWindow::MainWindow() : TopWindow(QStringLiteral("frmMain"), Style::TwipsSize
 
     buildRequestFrame();
 
-    cmdOpen = MakeBoldButton(QStringLiteral("cmdOpen"), Texts::OpenSaved,
+    cmdOpen = MakeBoldButton(QStringLiteral("cmdOpen"), Texts::OpenSaved(),
                              Style::Twips(1238, 3255, 4740, 375), client());
     connect(cmdOpen, &QPushButton::clicked, this, &MainWindow::openSavedReading);
 
@@ -127,7 +129,7 @@ void MainWindow::buildRequestFrame()
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(Style::Twips(1133, 1320, 4935, 1815));
     Frame1->setFont(Style::Verdana(9.75, true));
-    Frame1->setTitle(Texts::PersonalDetails);
+    Frame1->setTitle(Texts::PersonalDetails());
     Style::SetTextColour(Frame1, Qt::white);
 
     // The box and the lists take the window font from this see-through panel over the whole frame:
@@ -137,12 +139,12 @@ void MainWindow::buildRequestFrame()
     fields->setGeometry(Frame1->rect());
     fields->setFont(Style::Verdana(8.25));
 
-    Label1[0] = MakeLabel1(Texts::NameLabel, 0, Style::Twips(120, 450, 555, 195), fields);
-    Label1[1] = MakeLabel1(Texts::DateOfBirthLabel, 1, Style::Twips(120, 855, 1230, 195), fields);
+    Label1[0] = MakeLabel1(Texts::NameLabel(), 0, Style::Twips(120, 450, 555, 195), fields);
+    Label1[1] = MakeLabel1(Texts::DateOfBirthLabel(), 1, Style::Twips(120, 855, 1230, 195), fields);
 
     txtName = new QLineEdit(fields);
     txtName->setObjectName(QStringLiteral("txtName"));
-    txtName->setAccessibleName(Texts::NameLabel);
+    txtName->setAccessibleName(Texts::NameLabel());
     txtName->setGeometry(Style::Twips(1530, 360, 3300, 285));
     // As long a name as a reading file gives back whole, far beyond Qt's default of 32767.
     txtName->setMaxLength(ReadingFile::MaxNameLength);
@@ -155,8 +157,12 @@ void MainWindow::buildRequestFrame()
                        Style::Twips(3825, 765, 1000, 315), fields);
     Label1[0]->setBuddy(txtName);
     Label1[1]->setBuddy(cboMonth);
+    // A longer translation may take the room up to the box and the lists.
+    for (QLabel* label : {Label1[0], Label1[1]}) {
+        Style::WidenAndFitLabel(label, txtName->x() - label->x() - Style::Px(60));
+    }
 
-    cmdCalculate = MakeBoldButton(QStringLiteral("cmdCalculate"), Texts::Calculate,
+    cmdCalculate = MakeBoldButton(QStringLiteral("cmdCalculate"), Texts::Calculate(),
                                   Style::Twips(105, 1260, 4740, 375), fields);
     cmdCalculate->setDefault(true);
     connect(cmdCalculate, &QPushButton::clicked, this, &MainWindow::calculate);
@@ -164,11 +170,11 @@ void MainWindow::buildRequestFrame()
 
 void MainWindow::buildMenuBar()
 {
-    QMenu* file = AddMenu(menuBar(), QStringLiteral("mnuFile"), Texts::MenuFile);
-    connect(AddItem(file, QStringLiteral("mnuMayan"), Texts::MenuMayan), &QAction::triggered,
+    QMenu* file = AddMenu(menuBar(), QStringLiteral("mnuFile"), Texts::MenuFile());
+    connect(AddItem(file, QStringLiteral("mnuMayan"), Texts::MenuMayan()), &QAction::triggered,
             cmdCalculate, &QPushButton::click);
     AddSeparator(file, QStringLiteral("mnuSep3"));
-    connect(AddItem(file, QStringLiteral("mnuExit"), Texts::MenuExit), &QAction::triggered, this,
+    connect(AddItem(file, QStringLiteral("mnuExit"), Texts::MenuExit()), &QAction::triggered, this,
             &QWidget::close);
     AddHelpAndBarCommands(menuBar(), this, QStringLiteral("mnuSep1"), QStringLiteral("mnuSep2"));
 }
@@ -188,8 +194,8 @@ void MainWindow::setTabOrder()
 void MainWindow::fillLists()
 {
     QStringList months;
-    for (const std::string_view month : engine::MonthNames) {
-        months << QString::fromUtf8(month);
+    for (int month = 1; month <= engine::MonthCount; ++month) {
+        months << Texts::MonthInList(month);
     }
     QStringList days;
     for (int day = 1; day <= 31; ++day) {
@@ -211,7 +217,7 @@ void MainWindow::fillLists()
 bool MainWindow::ValidateRequest()
 {
     if (WithoutOuterBlanks(txtName->text()).isEmpty()) {
-        platform().showMessage(this, Texts::EnterYourName, MessageIcon::Critical,
+        platform().showMessage(this, Texts::EnterYourName(), MessageIcon::Critical,
                                MessageButtons::Ok);
         txtName->setFocus();
         return false;
@@ -225,7 +231,7 @@ bool MainWindow::ValidateRequest()
         return true;
     }
     const QString& message =
-        month == 2 ? Texts::CorrectDateOrMonth : Texts::CorrectDateOrMonthSpaced;
+        month == 2 ? Texts::CorrectDateOrMonth() : Texts::CorrectDateOrMonthSpaced();
     platform().showMessage(this, message, MessageIcon::Information, MessageButtons::Ok);
     return false;
 }
@@ -239,7 +245,8 @@ void MainWindow::calculate()
     request.PersonName = WithoutOuterBlanks(txtName->text()).toStdString();
     request.BirthYear =
         static_cast<std::int16_t>(WithoutOuterBlanks(cboYear->currentText()).toInt());
-    request.BirthMonth = WithoutOuterBlanks(cboMonth->currentText()).toStdString();
+    // The list may show the month in the reader's language; the reading keeps its English name.
+    request.BirthMonth = engine::MonthNames[static_cast<std::size_t>(cboMonth->currentIndex())];
     request.BirthDay =
         static_cast<std::int16_t>(WithoutOuterBlanks(cboDate->currentText()).toInt());
     CalculateReading(request);
@@ -260,7 +267,10 @@ void MainWindow::openSavedReading()
         }
     };
     select(cboYear, request->year);
-    select(cboMonth, request->month);
+    const auto month = std::ranges::find(engine::MonthNames, request->month.toStdString());
+    if (month != engine::MonthNames.end()) {
+        cboMonth->setCurrentIndex(static_cast<int>(month - engine::MonthNames.begin()));
+    }
     select(cboDate, request->day);
     cmdCalculate->click();
 }

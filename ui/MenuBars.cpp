@@ -54,18 +54,19 @@ QAction* AddSeparator(QMenu* menu, const QString& objectName)
 void AddHelpAndBarCommands(QMenuBar* bar, QWidget* owner, const QString& firstSeparatorName,
                            const QString& secondSeparatorName)
 {
-    QMenu* help = AddMenu(bar, QStringLiteral("mnuHelp"), Texts::MenuHelp);
-    AddPageItem(help, QStringLiteral("mnuOnline"), Texts::MenuOnline, PageKey::Help);
-    AddPageItem(help, QStringLiteral("mnuVisit"), Texts::MenuVisit, PageKey::Home);
+    QMenu* help = AddMenu(bar, QStringLiteral("mnuHelp"), Texts::MenuHelp());
+    AddPageItem(help, QStringLiteral("mnuOnline"), Texts::MenuOnline(), PageKey::Help);
+    AddPageItem(help, QStringLiteral("mnuVisit"), Texts::MenuVisit(), PageKey::Home);
     AddSeparator(help, firstSeparatorName);
-    AddPageItem(help, QStringLiteral("mnuUpdate"), Texts::MenuUpdate, PageKey::Download);
+    AddPageItem(help, QStringLiteral("mnuUpdate"), Texts::MenuUpdate(), PageKey::Download);
     AddSeparator(help, secondSeparatorName);
-    QAction* about = AddItem(help, QStringLiteral("mnuAbout"), Texts::MenuAbout);
+    QAction* about = AddItem(help, QStringLiteral("mnuAbout"), Texts::MenuAbout());
     QObject::connect(about, &QAction::triggered, owner, [] { ShowAboutWindow(); });
 
-    AddBarCommand(bar, QStringLiteral("mnuDonate"), Texts::MenuDonate, PageKey::Donate);
+    AddBarCommand(bar, QStringLiteral("mnuDonate"), Texts::MenuDonate(), PageKey::Donate);
     // Switched off in this edition, so shown greyed out.
-    AddBarCommand(bar, QStringLiteral("mnuMakeMoney"), Texts::MenuMakeMoney, PageKey::FullyBranded)
+    AddBarCommand(bar, QStringLiteral("mnuMakeMoney"), Texts::MenuMakeMoney(),
+                  PageKey::FullyBranded)
         ->setEnabled(false);
 }
 

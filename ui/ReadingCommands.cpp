@@ -1,9 +1,9 @@
 #include "ui/ReadingCommands.h"
 
 #include "platform/Identity.h"
+#include "ui/Texts.h"
 #include "ui/Windows.h"
 
-#include <QCoreApplication>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -11,9 +11,10 @@ namespace kinwise {
 
 namespace {
 
-QString Tr(const char* text)
+modMayanNumerology::Language& StoredLanguage()
 {
-    return QCoreApplication::translate("Kinwise", text);
+    static modMayanNumerology::Language language = modMayanNumerology::Language::English;
+    return language;
 }
 
 Reading& StoredReading()
@@ -30,6 +31,16 @@ ReadingFile::Request RequestOf(const Reading& reading)
 
 } // namespace
 
+void SetCatalogueLanguage(modMayanNumerology::Language language)
+{
+    StoredLanguage() = language;
+}
+
+modMayanNumerology::Language CatalogueLanguage()
+{
+    return StoredLanguage();
+}
+
 const Reading& CurrentReading()
 {
     return StoredReading();
@@ -39,20 +50,20 @@ ResultWindow* CalculateReading(const Reading& request)
 {
     Reading& reading = StoredReading();
     reading = request;
-    modMayanNumerology::ComputeReading(reading);
+    modMayanNumerology::ComputeReading(reading, CatalogueLanguage());
     return ShowResultWindow(reading);
 }
 
 FileDialogRequest SaveDialogRequest()
 {
-    return {FileDialogRequest::Kind::Save, Identity::ApplicationTitle,
-            QStringLiteral("Rich Text Format (*.man)"), QStringLiteral("man")};
+    return {FileDialogRequest::Kind::Save, Identity::ApplicationTitle, Texts::SaveFilter(),
+            QStringLiteral("man")};
 }
 
 FileDialogRequest OpenDialogRequest()
 {
-    return {FileDialogRequest::Kind::Open, QStringLiteral("Select the source file"),
-            QStringLiteral("Mayan Astrology (*.man)"), QStringLiteral("man")};
+    return {FileDialogRequest::Kind::Open, Texts::OpenTitle(), Texts::OpenFilter(),
+            QStringLiteral("man")};
 }
 
 void SaveReadingFile(QWidget* parent, const FileDialogRequest& dialog, const Reading& reading)
@@ -64,9 +75,8 @@ void SaveReadingFile(QWidget* parent, const FileDialogRequest& dialog, const Rea
     const std::optional<QString> failure =
         ReadingFile::WriteToPath(*path, ReadingFile::Encode(RequestOf(reading)));
     if (failure) {
-        platform().showMessage(
-            parent, Tr("The reading could not be saved to %1.\n\n%2").arg(*path, *failure),
-            MessageIcon::Critical, MessageButtons::Ok);
+        platform().showMessage(parent, Texts::SaveFailed(*path, *failure), MessageIcon::Critical,
+                               MessageButtons::Ok);
     }
 }
 
@@ -77,8 +87,8 @@ std::optional<ReadingFile::Request> OpenReadingFile(QWidget* parent)
         return std::nullopt;
     }
     if (!path->endsWith(QStringLiteral("man"), Qt::CaseSensitive)) {
-        platform().showMessage(parent, QStringLiteral("Please Check The File."),
-                               MessageIcon::Critical, MessageButtons::Ok);
+        platform().showMessage(parent, Texts::CheckTheFile(), MessageIcon::Critical,
+                               MessageButtons::Ok);
         return std::nullopt;
     }
     return ReadingFile::ReadFromPath(*path);
@@ -91,8 +101,8 @@ void PrintReport(QWidget* parent, QTextEdit* report)
     report->setTextCursor(cursor);
     const std::optional<QString> failure = platform().printDocument(*report->document());
     if (failure) {
-        platform().showMessage(parent, Tr("The report could not be printed.\n\n%1").arg(*failure),
-                               MessageIcon::Critical, MessageButtons::Ok);
+        platform().showMessage(parent, Texts::PrintFailed(*failure), MessageIcon::Critical,
+                               MessageButtons::Ok);
     }
 }
 

@@ -14,6 +14,10 @@ namespace kinwise {
 
 class ResultWindow;
 
+// The language of the catalogue texts of every reading computed from now on; English at first.
+void SetCatalogueLanguage(modMayanNumerology::Language language);
+modMayanNumerology::Language CatalogueLanguage();
+
 // The program's one current reading: the last request the calculate command accepted, with
 // what was computed from it.
 const Reading& CurrentReading();

@@ -5,6 +5,7 @@
 #include "ui/Controls.h"
 #include "ui/LinkLabel.h"
 #include "ui/MenuBars.h"
+#include "ui/ReadingCommands.h"
 #include "ui/SitePages.h"
 #include "ui/Style.h"
 #include "ui/Texts.h"
@@ -25,7 +26,7 @@ ResultWindow::ResultWindow(const Reading& reading)
       m_reading(reading)
 {
     for (int dayNumber = 1; dayNumber <= engine::DayNumberCount; ++dayNumber) {
-        imgGalacticTone.append(TonePicturePath(dayNumber));
+        imgGalacticTone.append(TonePicturePath(dayNumber, CatalogueLanguage()));
     }
     for (int daySign = 1; daySign <= engine::DaySignCount; ++daySign) {
         const std::string_view key =
@@ -33,16 +34,16 @@ ResultWindow::ResultWindow(const Reading& reading)
         imgMayanDaySign.append(QString::fromUtf8(key));
     }
 
-    Label14 = MakeHomeLink(QStringLiteral("Label14"), Texts::ForumLink,
+    Label14 = MakeHomeLink(QStringLiteral("Label14"), Texts::ForumLink(),
                            Style::Twips(1583, 30, 5025, 435), true, client());
 
     buildFrame();
 
     // Narrower than the frame above, to leave room for Save beside Back.
     fraFullBrand = new BrandPanel(Style::Twips(68, 3645, 5835, 850), client());
-    cmdSave = MakeButton(QStringLiteral("cmdSave"), Texts::Save,
+    cmdSave = MakeButton(QStringLiteral("cmdSave"), Texts::Save(),
                          Style::Twips(5918, 3883, 1095, 375), client());
-    cmdBack = MakeButton(QStringLiteral("cmdBack"), Texts::Back,
+    cmdBack = MakeButton(QStringLiteral("cmdBack"), Texts::Back(),
                          Style::Twips(7028, 3883, 1095, 375), client());
     connect(cmdBack, &QPushButton::clicked, this, &ResultWindow::back);
     connect(cmdSave, &QPushButton::clicked, this, &ResultWindow::save);
@@ -55,14 +56,14 @@ ResultWindow::ResultWindow(const Reading& reading)
 
 void ResultWindow::buildFrame()
 {
-    Frame1 = new QGroupBox(Texts::ResultFrame, client());
+    Frame1 = new QGroupBox(Texts::ResultFrame(), client());
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(Style::Twips(68, 600, 8055, 3050));
     Frame1->setFont(Style::Verdana(9.75, true));
     Style::SetTextColour(Frame1, Qt::white);
     Style::SetBackground(Frame1, Style::WindowTeal);
 
-    Label1 = MakeLabel(QStringLiteral("Label1"), Texts::MayanDayNumber,
+    Label1 = MakeLabel(QStringLiteral("Label1"), Texts::MayanDayNumber(),
                        Style::Twips(120, 652, 1935, 210), Style::Verdana(9, true), Style::Salmon,
                        Frame1);
     lblMayanDayNumber = MakeLabel(QStringLiteral("lblMayanDayNumber"), QStringLiteral("Number"),
@@ -85,11 +86,11 @@ void ResultWindow::buildFrame()
 
 void ResultWindow::buildMenuBar()
 {
-    QMenu* file = AddMenu(menuBar(), QStringLiteral("mnuFile"), Texts::MenuFile);
-    connect(AddItem(file, QStringLiteral("mnuBack"), Texts::MenuBack), &QAction::triggered, cmdBack,
-            &QPushButton::click);
+    QMenu* file = AddMenu(menuBar(), QStringLiteral("mnuFile"), Texts::MenuFile());
+    connect(AddItem(file, QStringLiteral("mnuBack"), Texts::MenuBack()), &QAction::triggered,
+            cmdBack, &QPushButton::click);
     AddSeparator(file, QStringLiteral("mnuSep1"));
-    connect(AddItem(file, QStringLiteral("mnuExit"), Texts::MenuExit), &QAction::triggered, this,
+    connect(AddItem(file, QStringLiteral("mnuExit"), Texts::MenuExit()), &QAction::triggered, this,
             &QWidget::close);
     AddHelpAndBarCommands(menuBar(), this, QStringLiteral("mnuSep2"), QStringLiteral("mnuSep3"));
 }
@@ -98,14 +99,14 @@ void ResultWindow::showReading()
 {
     // Computed again on loading, so the window shows what its own reading gives.
     Reading& reading = m_reading;
-    engine::ComputeReading(reading);
+    engine::ComputeReading(reading, CatalogueLanguage());
     lblMayanDayNumber->setText(QString::number(reading.DayNumber));
     lblMayanNoDesc->setText(QString::fromStdString(reading.NumberDescription));
     lblMayanNoDesc->setFont(Frame1->font());
     Style::FitTextToLabel(lblMayanNoDesc);
     // A reading without a day number shows the sample card.
     const int position = reading.DayNumber;
-    picGalacticTone->setPixmap(TonePicture(position, devicePixelRatioF()));
+    picGalacticTone->setPixmap(TonePicture(position, devicePixelRatioF(), CatalogueLanguage()));
     if (position >= 1 && position <= imgGalacticTone.size()) {
         const std::string_view tone = engine::DayNumberRow(reading.DayNumber).ToneName;
         picGalacticTone->setAccessibleName(QString::fromUtf8(tone));

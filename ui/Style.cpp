@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPalette>
 
+#include <algorithm>
+
 namespace kinwise::Style {
 
 namespace {
@@ -110,6 +112,16 @@ void FitTextToLabel(QLabel* label, qreal smallestPointSize)
     }
     font.setPointSizeF(startSize - high * step);
     label->setFont(font);
+}
+
+void WidenAndFitLabel(QLabel* label, int widestWidth)
+{
+    const int frame = label->width() - label->contentsRect().width();
+    const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text()) + frame;
+    if (needed > label->width()) {
+        label->resize(std::min(needed, widestWidth), label->height());
+    }
+    FitTextToLabel(label);
 }
 
 } // namespace kinwise::Style

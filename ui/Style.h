@@ -46,4 +46,8 @@ void SetTextColour(QWidget* widget, const QColor& colour);
 // Shrinks the label's font until its text fits its fixed size, so nothing is ever clipped.
 void FitTextToLabel(QLabel* label, qreal smallestPointSize = 6.0);
 
+// A one-line label whose translated text is longer than its place first takes free room to its
+// right, up to the width given; what is still too long is then shrunk as above.
+void WidenAndFitLabel(QLabel* label, int widestWidth);
+
 } // namespace kinwise::Style

@@ -1,72 +1,95 @@
-// The program's own captions and messages, in one place.
+// The program's own captions and messages, in one place. Each is looked up when it is asked for,
+// so that it comes in the language that start-up loaded.
 #pragma once
 
-#include "platform/Identity.h"
-
+#include <QCoreApplication>
 #include <QString>
 
-namespace kinwise::Texts {
+namespace kinwise {
 
-// Main window
-inline const QString PersonalDetails = QStringLiteral("Personal Details");
-inline const QString NameLabel = QStringLiteral("Name");
-inline const QString DateOfBirthLabel = QStringLiteral("Date of Birth");
-inline const QString Invitation =
-    QStringLiteral("Enter your date of birth and know more about your lucky Mayan Day Number!");
-inline const QString Calculate = QStringLiteral("&Get My Mayan Numerology Reading");
-inline const QString OpenSaved = QStringLiteral("&Open Previously Saved Reading");
-inline const QString EnterYourName = QStringLiteral("Please Enter Your Name");
-inline const QString CorrectDateOrMonth = QStringLiteral("Please Enter Correct Date Or Month!");
-inline const QString CorrectDateOrMonthSpaced =
-    QStringLiteral("Please Enter Correct Date Or Month !");
+class Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(kinwise::Texts)
 
-// Result window
-inline const QString ResultFrame = QStringLiteral("Kinwise Result");
-inline const QString MayanDayNumber = QStringLiteral("Mayan Day Number");
-inline const QString Back = QStringLiteral("Back");
-inline const QString Save = QStringLiteral("Save");
+public:
+    // Main window
+    static QString PersonalDetails();
+    static QString NameLabel();
+    static QString DateOfBirthLabel();
+    static QString Invitation();
+    static QString Calculate();
+    static QString OpenSaved();
+    static QString EnterYourName();
+    static QString CorrectDateOrMonth();
+    static QString CorrectDateOrMonthSpaced();
+    // The month list's entry for month 1..12; the reading keeps the English name.
+    static QString MonthInList(int month);
 
-// Menus
-inline const QString MenuFile = QStringLiteral("&File");
-inline const QString MenuMayan = QStringLiteral("Get My &Mayan Astrology Sign");
-inline const QString MenuBack = QStringLiteral("&Back");
-inline const QString MenuExit = QStringLiteral("E&xit");
-inline const QString MenuHelp = QStringLiteral("&Help");
-inline const QString MenuOnline = QStringLiteral("&Online Help");
-inline const QString MenuVisit = QStringLiteral("&Visit Us Online");
-inline const QString MenuUpdate = QStringLiteral("Check for Software &Update");
-inline const QString MenuAbout = QStringLiteral("&About Software");
-inline const QString MenuDonate = QStringLiteral("&Donate");
-inline const QString MenuMakeMoney = QStringLiteral("Make Money &Online");
+    // Result window
+    static QString ResultFrame();
+    static QString MayanDayNumber();
+    static QString Back();
+    static QString Save();
 
-// Branding panel and links
-inline const QString Cobrand = QStringLiteral(
-    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
-    "site's name &&  link here. See \"Help\" for details.    Click Here for more info on "
-    "co-branding.");
-inline const QString FullBrand = QStringLiteral(
-    "Home Business Opportunity. Start your own Internet business and make money online. Get this "
-    "software fully branded for your website. Click here for more details.");
-inline const QString ForumPraise =
-    QStringLiteral("Talk it over with friendly readers in our Mayan forum!");
-inline const QString ForumLink = ForumPraise + QStringLiteral(" Click Here To Visit ") +
-                                 Identity::WebAddress + QStringLiteral(" Now.");
-inline const QString SiteLink =
-    QStringLiteral("Click Here To Visit ") + Identity::WebAddress + QStringLiteral(" Now");
+    // Menus
+    static QString MenuFile();
+    static QString MenuMayan();
+    static QString MenuBack();
+    static QString MenuExit();
+    static QString MenuHelp();
+    static QString MenuOnline();
+    static QString MenuVisit();
+    static QString MenuUpdate();
+    static QString MenuAbout();
+    static QString MenuDonate();
+    static QString MenuMakeMoney();
 
-// About window
-inline const QString AboutText =
-    QStringLiteral("Kinwise generates your Day Number based on your date of birth. This is based "
-                   "on Mayan principles. Find more readings and news at ") +
-    Identity::WebAddress + QStringLiteral(".");
-inline const QString AboutHomePage = QStringLiteral("Click here to visit ") + Identity::WebAddress;
-inline const QString AboutBusiness = QStringLiteral(
-    "Home Business Opportunity. Start your own Internet business and make money online. Get this "
-    "software fully branded for your website.");
-inline const QString AboutDetails = QStringLiteral("Click here for more details.");
-inline const QString Ok = QStringLiteral("OK");
+    // Branding panel and links
+    static QString Cobrand();
+    static QString FullBrand();
+    static QString ForumPraise();
+    static QString ForumLink();
+    static QString SiteLink();
 
-// Start-up
-inline const QString AlreadyRunning = QStringLiteral("Application is already running");
+    // About window
+    static QString AboutText();
+    static QString AboutHomePage();
+    static QString AboutBusiness();
+    static QString AboutDetails();
+    static QString Ok();
 
-} // namespace kinwise::Texts
+    // Report window
+    static QString ReportName();
+    static QString ReportDateOfBirth();
+    // The birth date as the report writes it; an unknown month name is written as it is.
+    static QString ReportBirthDate(const QString& englishMonth, int day, int year);
+    static QString ReportNumberHeading();
+    static QString ReportNumber();
+    static QString ReportNumberDescription();
+    static QString ReportSignsHeading();
+    static QString ReportSign();
+    static QString ReportGemstone();
+    static QString ReportKeywords();
+    static QString ReportSignificance();
+    static QString ReportSignDescription();
+    static QString ReportOtherHeading();
+    static QString ReportSignNameInLanguage();
+    static QString ReportFamous();
+    static QString ReportFooter();
+    static QString ReportSave();
+    static QString ReportPrint();
+
+    // Reading files and printing
+    static QString SaveFilter();
+    static QString OpenTitle();
+    static QString OpenFilter();
+    static QString CheckTheFile();
+    static QString SaveFailed(const QString& path, const QString& reason);
+    static QString PrintFailed(const QString& reason);
+
+    // Start-up
+    static QString AlreadyRunning();
+    static QString UpdateQuestion();
+};
+
+} // namespace kinwise

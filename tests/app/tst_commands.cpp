@@ -1,3 +1,4 @@
+#include "app/Language.h"
 #include "assets/AssetPaths.h"
 #include "files/ReadingFile.h"
 #include "files/modHelp.h"
@@ -85,6 +86,8 @@ private slots:
     void saveWrites();
     void saveFails_data();
     void saveFails();
+    void savedRequestIsTheEnglishFile_data();
+    void savedRequestIsTheEnglishFile();
 
     void openCancelled();
     void openRefusesOtherNames_data();
@@ -104,6 +107,7 @@ private slots:
 
 void TestCommands::initTestCase()
 {
+    LoadDesktopLanguage();
     InitAssets();
 }
 
@@ -124,7 +128,8 @@ void TestCommands::saveCancelled()
     const FileDialogRequest& request = fake.fileRequests.first();
     QCOMPARE(request.kind, FileDialogRequest::Kind::Save);
     QCOMPARE(request.title, u"Kinwise"_s);
-    QCOMPARE(request.filter, u"Rich Text Format (*.man)"_s);
+    QCOMPARE(request.filter, Shown("Rich Text Format (*.man)"));
+    QVERIFY(request.filter.endsWith(u" (*.man)"_s)); // in every language
     QCOMPARE(request.defaultSuffix, u"man"_s);
     QVERIFY(fake.messages.isEmpty());
     QVERIFY(QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
@@ -175,13 +180,44 @@ void TestCommands::saveWrites()
     QVERIFY(FindWindow(u"frmMayanNumerologyResult"_s));
 }
 
+void TestCommands::savedRequestIsTheEnglishFile_data()
+{
+    QTest::addColumn<QString>("month");
+    for (const QString& month : MonthNames) {
+        QTest::newRow(qPrintable(month)) << month;
+    }
+}
+
+// The month list shows the desktop's language, yet the file holds the English month name: a file
+// saved under any language is the one saved under English.
+void TestCommands::savedRequestIsTheEnglishFile()
+{
+    QFETCH(QString, month);
+
+    Session fake;
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(u"reading.man"_s);
+    const int day = static_cast<int>(MonthNames.indexOf(month)) + 1;
+    QWidget* result = ShowReadingFor(u"Ana Lopez"_s, month, day, 1990);
+    QVERIFY(result);
+    QTest::mouseClick(Button(result, u"cmdSave"_s), Qt::LeftButton);
+    auto* report = result->findChild<ReportWindow*>(u"frmSave"_s);
+    QVERIFY(report);
+    fake.fileAnswers.enqueue(path);
+    QTest::mouseClick(Button(report, u"cmdSave"_s), Qt::LeftButton);
+
+    QVERIFY(fake.messages.isEmpty());
+    QCOMPARE(ReadBytes(path), FileOf(u"Ana Lopez"_s, u"1990"_s, month, QString::number(day)));
+}
+
 void TestCommands::saveFails_data()
 {
     QTest::addColumn<QString>("target"); // "<dir>" stands for the temporary folder
     QTest::addColumn<QString>("reason"); // empty: whatever the system says when writing there
     QTest::addColumn<bool>("deviceStays");
 
-    const QString notRegular = u"is not a regular file."_s;
+    const QString notRegular = u"<not regular>"_s; // the program's own message
     QTest::newRow("under a regular file") << u"<dir>/keep.man/x.man"_s << QString() << false;
     QTest::newRow("missing folder") << u"<dir>/missing/x.man"_s << QString() << false;
     QTest::newRow("a folder") << u"<dir>"_s << notRegular << false;
@@ -203,7 +239,11 @@ void TestCommands::saveFails()
     const QString path = QString(target).replace(u"<dir>"_s, dir.path());
     if (deviceStays && !QFileInfo::exists(path))
         QSKIP("no /dev/full here");
-    if (reason.isEmpty()) {
+    if (reason == u"<not regular>"_s) {
+        reason =
+            QCoreApplication::translate("kinwise::ReadingFile", "\"%1\" is not a regular file.")
+                .arg(QDir::toNativeSeparators(path));
+    } else if (reason.isEmpty()) {
         QFile probe(path);
         QVERIFY(!probe.open(QIODevice::WriteOnly));
         reason = probe.errorString();
@@ -246,13 +286,14 @@ void TestCommands::openCancelled()
     QCOMPARE(fake.fileRequests.size(), 1);
     const FileDialogRequest& request = fake.fileRequests.first();
     QCOMPARE(request.kind, FileDialogRequest::Kind::Open);
-    QCOMPARE(request.title, u"Select the source file"_s);
-    QCOMPARE(request.filter, u"Mayan Astrology (*.man)"_s);
+    QCOMPARE(request.title, Shown("Select the source file"));
+    QCOMPARE(request.filter, Shown("Mayan Astrology (*.man)"));
+    QVERIFY(request.filter.endsWith(u" (*.man)"_s)); // in every language
     QCOMPARE(request.defaultSuffix, u"man"_s);
     QVERIFY(fake.messages.isEmpty());
     QCOMPARE(FindWindow<MainWindow>(MainName), main);
     QCOMPARE(main->txtName->text(), u"Kept Name"_s);
-    QCOMPARE(main->cboMonth->currentText(), u"March"_s);
+    QCOMPARE(ChosenMonth(main->cboMonth), u"March"_s);
     QVERIFY(!FindWindow(ResultName));
 }
 
@@ -278,11 +319,11 @@ void TestCommands::openRefusesOtherNames()
     ClickOpen(main, fake, path);
 
     QCOMPARE(fake.messages.size(), 1);
-    QCOMPARE(fake.messages.first().text, u"Please Check The File."_s);
+    QCOMPARE(fake.messages.first().text, Shown("Please Check The File."));
     QCOMPARE(fake.messages.first().icon, MessageIcon::Critical);
     QCOMPARE(FindWindow<MainWindow>(MainName), main);
     QVERIFY(main->txtName->text().isEmpty());
-    QCOMPARE(main->cboMonth->currentText(), u"January"_s);
+    QCOMPARE(ChosenMonth(main->cboMonth), u"January"_s);
     QCOMPARE(main->cboYear->currentText(), u"1900"_s);
     QVERIFY(!FindWindow(ResultName));
 }
@@ -381,13 +422,13 @@ void TestCommands::openImpossibleDate_data()
     QTest::addColumn<QString>("message");
 
     QTest::newRow("31 April") << u"1980"_s << u"April"_s << u"31"_s
-                              << u"Please Enter Correct Date Or Month !"_s;
+                              << Shown("Please Enter Correct Date Or Month !");
     QTest::newRow("31 November") << u"1975"_s << u"November"_s << u"31"_s
-                                 << u"Please Enter Correct Date Or Month !"_s;
+                                 << Shown("Please Enter Correct Date Or Month !");
     QTest::newRow("29 February, common year")
-        << u"1981"_s << u"February"_s << u"29"_s << u"Please Enter Correct Date Or Month!"_s;
+        << u"1981"_s << u"February"_s << u"29"_s << Shown("Please Enter Correct Date Or Month!");
     QTest::newRow("29 February 1900")
-        << u"1900"_s << u"February"_s << u"29"_s << u"Please Enter Correct Date Or Month!"_s;
+        << u"1900"_s << u"February"_s << u"29"_s << Shown("Please Enter Correct Date Or Month!");
 }
 
 void TestCommands::openImpossibleDate()
@@ -414,7 +455,7 @@ void TestCommands::openImpossibleDate()
     QVERIFY(!FindWindow(ResultName));
     QCOMPARE(main->txtName->text(), u"Ana Lopez"_s);
     QCOMPARE(main->cboYear->currentText(), year);
-    QCOMPARE(main->cboMonth->currentText(), month);
+    QCOMPARE(ChosenMonth(main->cboMonth), month);
     QCOMPARE(main->cboDate->currentText(), day);
 }
 
@@ -477,9 +518,10 @@ void TestCommands::printClearsSelection()
     QCOMPARE(fake.printedTexts.size(), 1);
     const QString printed = fake.printedTexts.first();
     QCOMPARE(printed, box->toPlainText());
-    QVERIFY(printed.startsWith(u"Name: Ana Lopez\n"_s + Footer + u"\n\nDate of Birth: "_s));
-    QVERIFY(printed.endsWith(u'\n' + Footer));
-    QCOMPARE(printed.count(Footer), 12);
+    QVERIFY(printed.startsWith(Shown("Name: ") + u"Ana Lopez\n"_s + Footer() + u"\n\n"_s +
+                               Shown("Date of Birth: ")));
+    QVERIFY(printed.endsWith(u'\n' + Footer()));
+    QCOMPARE(printed.count(Footer()), 12);
 }
 
 void TestCommands::printFailure()

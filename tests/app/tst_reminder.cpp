@@ -1,3 +1,4 @@
+#include "app/Language.h"
 #include "app/StartApplication.h"
 #include "app/UpdateReminder.h"
 #include "assets/AssetPaths.h"
@@ -19,8 +20,11 @@ const QString Section = u"Settings"_s;
 // "Duration" with every character moved up by ten.
 const QString Key = u"N\x7f|k~syx"_s;
 const QString StoreKey = Section + u'/' + Key;
-const QString Question =
-    u"There maybe an update to this software available\rDo you want to check for an update?"_s;
+QString Question()
+{
+    return Shown("There maybe an update to this software available\rDo you want to check for an "
+                 "update?");
+}
 const QString DownloadPage = PageBase + u"download-web-page"_s;
 
 QString Scrambled(const QString& plain)
@@ -81,6 +85,7 @@ private slots:
 
 void TestReminder::initTestCase()
 {
+    LoadDesktopLanguage();
     InitAssets();
 }
 
@@ -180,7 +185,7 @@ void TestReminder::reminder()
 
     if (asks) {
         QCOMPARE(fake.messages.size(), 1);
-        QCOMPARE(fake.messages.first().text, Question);
+        QCOMPARE(fake.messages.first().text, Question());
         QCOMPARE(fake.messages.first().icon, MessageIcon::Information);
         QCOMPARE(fake.messages.first().buttons, MessageButtons::YesNo);
         QCOMPARE(fake.openedUrls,
@@ -251,7 +256,7 @@ void TestReminder::questionBeforeMainWindow()
     // A program ended while the question is open must ask again at its next start.
     QCOMPARE(fake.storedAtQuestion, QStringList{before});
     QVERIFY(!fake.messages.isEmpty());
-    QCOMPARE(fake.messages.first().text, Question);
+    QCOMPARE(fake.messages.first().text, Question());
     QCOMPARE(fake.mainWindowAtQuestion.first(), false);
     QWidget* main = FindWindow(u"frmMain"_s);
     QVERIFY(main);

@@ -163,11 +163,17 @@ void TestAssets::tonePictures_data()
 {
     QTest::addColumn<int>("dayNumber");
     QTest::addColumn<QString>("name");
+    QTest::addColumn<kinwise::modMayanNumerology::Language>("language");
+    QTest::addColumn<QString>("folder");
     const char* names[] = {"Magnetic", "Lunar",    "Electric", "Self-Existing", "Overtone",
                            "Rhythmic", "Resonant", "Galactic", "Solar",         "Planetary",
                            "Spectral", "Crystal",  "Cosmic"};
+    using kinwise::modMayanNumerology::Language;
     for (int n = 1; n <= 13; ++n) {
-        QTest::addRow("%02d-%s", n, names[n - 1]) << n << QString::fromLatin1(names[n - 1]);
+        const QString name = QString::fromLatin1(names[n - 1]);
+        QTest::addRow("%02d-%s", n, names[n - 1]) << n << name << Language::English << ":/tones/";
+        QTest::addRow("es/%02d-%s", n, names[n - 1])
+            << n << name << Language::Spanish << ":/tones/es/";
     }
 }
 
@@ -175,8 +181,12 @@ void TestAssets::tonePictures()
 {
     QFETCH(int, dayNumber);
     QFETCH(QString, name);
-    const QString path = kinwise::TonePicturePath(dayNumber);
-    QVERIFY(path.endsWith(QStringLiteral("-%1.jpg").arg(name)));
+    QFETCH(kinwise::modMayanNumerology::Language, language);
+    QFETCH(QString, folder);
+    const QString path = kinwise::TonePicturePath(dayNumber, language);
+    QCOMPARE(path,
+             folder +
+                 QStringLiteral("%1-%2.jpg").arg(dayNumber, 2, 10, QLatin1Char('0')).arg(name));
     const QImage card = ReadImage(path, "jpeg");
     QVERIFY2(!card.isNull(), "not a JPEG");
     QVERIFY(card.width() >= 90 && card.width() <= 115 && card.height() >= 55 &&
@@ -223,7 +233,11 @@ void TestAssets::tonePictures()
     QVERIFY2(ink.left() >= FrameInset && ink.right() < card.width() - FrameInset, "name clipped");
     QVERIFY2(ink.top() > NameTop && ink.bottom() < card.height() - FrameInset, "name cut off");
     QVERIFY(std::abs(ink.center().x() - middle) <= 3);
-    QVERIFY2(ink.width() >= 4 * name.size() && ink.width() <= 8 * name.size() && ink.height() >= 7,
+    const std::string_view drawn =
+        kinwise::modMayanNumerology::DayNumberRow(static_cast<std::int16_t>(dayNumber), language)
+            .ToneName;
+    const qsizetype letters = QString::fromUtf8(drawn.data(), qsizetype(drawn.size())).size();
+    QVERIFY2(ink.width() >= 4 * letters && ink.width() <= 8 * letters && ink.height() >= 7,
              qPrintable(QStringLiteral("name ink %1x%2").arg(ink.width()).arg(ink.height())));
 }
 
@@ -361,7 +375,8 @@ void TestAssets::picturesFollowTheScreen()
 void TestAssets::generatorIsDeterministicAndComplete()
 {
     const QStringList drawn = FilesUnder(Fresh.path());
-    QCOMPARE(drawn.size(), 2 * (13 + 1 + 1) + 8 + 5 + 1); // and 2x of all but the large icons
+    // Tones in English and Spanish, sample and pointer at 1x and 2x, icons and 2x of the small.
+    QCOMPARE(drawn.size(), 2 * (13 + 13 + 1 + 1) + 8 + 5 + 1);
     QCOMPARE(FilesUnder(Again.path()), drawn);
     for (const QString& file : drawn) {
         QVERIFY2(ReadBytes(Fresh.filePath(file)) == ReadBytes(Again.filePath(file)),

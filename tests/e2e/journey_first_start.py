@@ -8,9 +8,6 @@ import journeys as h
 from desktop import fail, log
 
 NAME_TYPED = "  Ana Lopez  "
-# The 1x pictures: the journey's screen is at 100 %.
-TONES = sorted(p for p in (d.SOURCE_DIR / "assets/tones").glob("[0-9][0-9]-*.jpg")
-               if "@" not in p.name)
 
 
 def expect_day_number(a11y, window, when):
@@ -19,37 +16,6 @@ def expect_day_number(a11y, window, when):
                          h.day_number(a11y, window))
     if shown != "6":
         fail(f"the result window shows day number {shown!r} {when}, expected '6'")
-
-
-def expect_rhythmic_picture(desktop, window):
-    a11y = desktop.a11y
-    panel = a11y.find(window, "panel", "Kinwise Result")
-    picture = a11y.find(panel, "image")
-    if picture is None:
-        fail("the result window shows no picture")
-    screen = desktop.screenshot("result-window")
-    box = desktop.screen_box(picture, window)
-    differences = {tone.stem: h.picture_difference(screen, box, tone) for tone in TONES}
-    closest = min(differences, key=differences.get)
-    log("picture differences: " + ", ".join(f"{k} {v:.1f}" for k, v in differences.items()))
-    if closest != "06-Rhythmic" or differences[closest] > 3:
-        fail(f"the result picture is not the Rhythmic tone: closest is {closest} "
-             f"(mean difference {differences[closest]:.1f})")
-
-
-def choose_in_file_dialog(desktop, program, title, path, what):
-    a11y = desktop.a11y
-    dialog = program.window(f"the file dialog {title!r} for {what}", h.is_file_dialog(a11y, title))
-    d.wait_until(f"the file name box of {title!r} to have the keyboard focus",
-                 lambda: h.focused(a11y, dialog, "text", "File name:"))
-    desktop.type(str(path))
-    box = a11y.find(dialog, "text", "File name:")
-    d.wait_until(f"the typed path to appear in the file name box of {title!r}",
-                 lambda: a11y.text(box) == str(path))
-    desktop.screenshot(f"file-dialog-{what}")
-    desktop.key("Return")
-    program.no_window(f"the file dialog {title!r} to close after Enter",
-                      h.is_file_dialog(a11y, title))
 
 
 def journey(test, desktop):
@@ -95,7 +61,7 @@ def journey(test, desktop):
     result = program.window("the result window after calculating", h.is_result(a11y))
     h.expect_placed(desktop, result, "result window")
     expect_day_number(a11y, result, "after calculating")
-    expect_rhythmic_picture(desktop, result)
+    h.expect_tone_picture(desktop, result, "Kinwise Result", "06-Rhythmic")
     h.window_shot(desktop, result, "result")
 
     desktop.press(a11y.find(result, "push button", "Save"))
@@ -109,7 +75,7 @@ def journey(test, desktop):
 
     saved = home / "ana-lopez.man"
     desktop.key("alt+s")
-    choose_in_file_dialog(desktop, program, "Kinwise", saved, "saving")
+    h.choose_in_file_dialog(desktop, program, "Kinwise", saved, "saving")
     d.wait_until(f"the reading to be saved to {saved}", saved.exists, 10)
     expected = b"".join(h.scramble(line) + b"\r\n" for line in ("Ana Lopez", "1975", "July", "15"))
     d.wait_until("the saved file to be complete", lambda: saved.stat().st_size >= len(expected), 5)
@@ -149,7 +115,7 @@ def journey(test, desktop):
                       h.is_file_dialog(a11y, "Select the source file"))
     program.window("the main window after cancelling the open dialog", h.is_main(a11y))
     desktop.key("alt+o")
-    choose_in_file_dialog(desktop, program, "Select the source file", saved, "opening")
+    h.choose_in_file_dialog(desktop, program, "Select the source file", saved, "opening")
     result = program.window("the result window for the opened reading", h.is_result(a11y))
     expect_day_number(a11y, result, "for the opened reading")
     desktop.screenshot("opened-reading")

@@ -114,21 +114,40 @@ class Printer:
 MAIN_BUTTON = "Get My Mayan Numerology Reading"
 
 
-def is_main(a11y):
-    return lambda w: a11y.role(w) == "frame" and a11y.find(w, "push button", MAIN_BUTTON)
+# The captions that tell them apart are given in another language where the program speaks it.
+def is_main(a11y, button=MAIN_BUTTON):
+    return lambda w: a11y.role(w) == "frame" and a11y.find(w, "push button", button)
 
 
-def is_result(a11y):
-    return lambda w: a11y.role(w) == "frame" and a11y.find(w, "panel", "Kinwise Result")
+def is_result(a11y, frame="Kinwise Result"):
+    return lambda w: a11y.role(w) == "frame" and a11y.find(w, "panel", frame)
 
 
-def is_report(a11y):
-    return lambda w: a11y.role(w) == "dialog" and a11y.find(w, "push button", "Print")
+def is_report(a11y, button="Print"):
+    return lambda w: a11y.role(w) == "dialog" and a11y.find(w, "push button", button)
 
 
-def is_file_dialog(a11y, title):
+def is_file_dialog(a11y, title, name_box="File name:"):
     return lambda w: (a11y.role(w) == "dialog" and a11y.name(w) == title
-                      and a11y.find(w, "text", "File name:"))
+                      and a11y.find(w, "text", name_box))
+
+
+def choose_in_file_dialog(desktop, program, title, path, what, name_box="File name:"):
+    """Types the path into the file dialog of that title and accepts it with Enter; name_box is
+    the caption of its file name box, which Qt translates."""
+    a11y = desktop.a11y
+    dialog = program.window(f"the file dialog {title!r} for {what}",
+                            is_file_dialog(a11y, title, name_box))
+    wait_until(f"the file name box of {title!r} to have the keyboard focus",
+               lambda: focused(a11y, dialog, "text", name_box))
+    desktop.type(str(path))
+    box = a11y.find(dialog, "text", name_box)
+    wait_until(f"the typed path to appear in the file name box of {title!r}",
+               lambda: a11y.text(box) == str(path))
+    desktop.screenshot(f"file-dialog-{what}")
+    desktop.key("Return")
+    program.no_window(f"the file dialog {title!r} to close after Enter",
+                      is_file_dialog(a11y, title, name_box))
 
 
 def is_message_box(a11y):
@@ -219,6 +238,26 @@ def picture_difference(screen, box, reference):
 
 # ---------------------------------------------------------------------------------------------
 # The settings store, in the form QSettings writes its INI files
+
+def expect_tone_picture(desktop, window, frame, expected):
+    """The result window's picture is the tone card expected ("06-Rhythmic", "es/06-Rhythmic"
+    for the Spanish one): the closest of all the 1x cards of every language (the journeys'
+    screens are at 100 %)."""
+    folder = d.SOURCE_DIR / "assets/tones"
+    tones = {str(p.relative_to(folder).with_suffix("")): p
+             for p in folder.glob("**/[0-9][0-9]-*.jpg") if "@" not in p.name}
+    picture = desktop.a11y.find(desktop.a11y.find(window, "panel", frame), "image")
+    if picture is None:
+        fail("the result window shows no picture")
+    screen = desktop.screenshot("result-window")
+    box = desktop.screen_box(picture, window)
+    differences = {name: picture_difference(screen, box, path) for name, path in tones.items()}
+    closest = min(differences, key=differences.get)
+    log("picture differences: " + ", ".join(f"{k} {v:.1f}" for k, v in differences.items()))
+    if closest != expected or differences[closest] > 3:
+        fail(f"the result picture is not {expected}: closest is {closest} "
+             f"(mean difference {differences[closest]:.1f})")
+
 
 def ini_key(text):
     """A key as QSettings escapes it: letters, digits and _-. stay, other Latin-1 codes as %XX."""

@@ -20,13 +20,14 @@ int TrueTzolkinPosition(const QDate& date)
     return static_cast<int>(offset < 0 ? offset + 260 : offset);
 }
 
-Reading ReadingFor(int day, const char* month, int year)
+Reading ReadingFor(int day, std::string_view month, int year,
+                   engine::Language language = engine::Language::English)
 {
     Reading reading;
     reading.BirthDay = static_cast<std::int16_t>(day);
     reading.BirthMonth = month;
     reading.BirthYear = static_cast<std::int16_t>(year);
-    engine::ComputeReading(reading);
+    engine::ComputeReading(reading, language);
     return reading;
 }
 
@@ -41,6 +42,7 @@ private slots:
     void workedExamples_data();
     void workedExamples();
     void readingCarriesTheCatalogueTexts();
+    void spanishReadingTakesTheSpanishRows();
     void computingTwiceGivesTheSameReading();
     void yearsOutsideTheTablesLeaveTheReading_data();
     void yearsOutsideTheTablesLeaveTheReading();
@@ -128,6 +130,33 @@ void TestEngine::readingCarriesTheCatalogueTexts()
 
     // Texts are carried as the catalogue writes them, trailing blank included.
     QCOMPARE(ReadingFor(2, "July", 1975).Gemstone, "Turquoise ");
+}
+
+// Over one whole count: the same number, Mayan names and famous people as in English, with the
+// texts of the Spanish rows of that number and sign.
+void TestEngine::spanishReadingTakesTheSpanishRows()
+{
+    const auto spanish = engine::Language::Spanish;
+    QCOMPARE(ReadingFor(15, "July", 1975, spanish).EnglishName, "Transformador");
+    for (QDate date(1950, 1, 1); date < QDate(1950, 9, 18); date = date.addDays(1)) {
+        const std::string_view month = engine::MonthNames[date.month() - 1];
+        const Reading english = ReadingFor(date.day(), month, date.year());
+        const Reading reading = ReadingFor(date.day(), month, date.year(), spanish);
+        QCOMPARE(reading.DayNumber, english.DayNumber);
+        QCOMPARE(reading.DaySignName, english.DaySignName);
+        QCOMPARE(reading.FamousPersonalities, english.FamousPersonalities);
+        const kinwise::DaySignEntry& row =
+            engine::DaySignRow(*engine::FindDaySign(reading.DaySignName), spanish);
+        QCOMPARE(reading.EnglishName, row.EnglishName);
+        QCOMPARE(reading.SignDescription, row.SignDescription);
+        QCOMPARE(reading.Keywords, row.Keywords);
+        QCOMPARE(reading.Gemstone, row.Gemstone);
+        QCOMPARE(reading.Significance, row.Significance);
+        QCOMPARE(reading.NumberDescription,
+                 engine::DayNumberRow(reading.DayNumber, spanish).NumberDescription);
+        QVERIFY(reading.SignDescription != english.SignDescription);
+        QVERIFY(reading.NumberDescription != english.NumberDescription);
+    }
 }
 
 void TestEngine::computingTwiceGivesTheSameReading()

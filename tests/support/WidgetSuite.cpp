@@ -1,11 +1,14 @@
 #include "support/WidgetSuite.h"
 
+#include "app/Language.h"
 #include "assets/AssetPaths.h"
 
 namespace kinwise::test {
 
 void WidgetSuite::initTestCase()
 {
+    // As the program does: under a Spanish desktop the suite runs in Spanish.
+    LoadDesktopLanguage();
     InitAssets();
 }
 

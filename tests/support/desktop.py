@@ -607,14 +607,14 @@ class Session:
         self.click(x + width // 2, y + height // 2)
         self.park_pointer()
 
-    def close_window(self, window):
+    def close_window(self, window, exit_item="Exit"):
         """Closes a window as its user would: Alt+F4 through openbox. Weston has no close key, and
-        the close box Qt draws is in no accessible tree, so on Wayland File > Exit where the
-        window has one, else Escape."""
+        the close box Qt draws is in no accessible tree, so on Wayland File > Exit (exit_item in
+        the program's language) where the window has one, else Escape."""
         if not self.wayland:
             self.key("alt+F4")
             return
-        menu = self.a11y.find(window, "menu item", "Exit")
+        menu = self.a11y.find(window, "menu item", exit_item)
         if menu is not None:
             self.a11y.do_action(menu, "Press")
         else:

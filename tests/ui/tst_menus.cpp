@@ -37,6 +37,19 @@ QStringList Entries(const QList<QAction*>& actions)
     return entries;
 }
 
+// The expected "name=caption" entries as the desktop's language shows them.
+QStringList ShownEntries(const QStringList& englishEntries)
+{
+    QStringList entries;
+    for (const QString& entry : englishEntries) {
+        const qsizetype equals = entry.indexOf(QLatin1Char('='));
+        const QString caption = entry.mid(equals + 1);
+        entries << entry.left(equals + 1) +
+                       (caption == QStringLiteral("-") ? caption : Shown(caption));
+    }
+    return entries;
+}
+
 // A brand label is only clickable in front of its panel.
 LinkLabel* FrontLink(QWidget* window, const QString& name)
 {
@@ -124,12 +137,25 @@ void TestMenus::menuBarStructure()
     auto* bar = Find<QMenuBar>(shown, QString());
     QVERIFY(bar);
     QCOMPARE(Entries(bar->actions()),
-             (QStringList{"mnuFile=&File", "mnuHelp=&Help", "mnuDonate=&Donate",
-                          "mnuMakeMoney=Make Money &Online"}));
+             ShownEntries(QStringList{"mnuFile=&File", "mnuHelp=&Help", "mnuDonate=&Donate",
+                                      "mnuMakeMoney=Make Money &Online"}));
     QVERIFY(bar->actions()[0]->menu() && bar->actions()[1]->menu());
     QVERIFY(!bar->actions()[2]->menu() && !bar->actions()[3]->menu());
-    QCOMPARE(Entries(bar->actions()[0]->menu()->actions()), file);
-    QCOMPARE(Entries(bar->actions()[1]->menu()->actions()), help);
+    QCOMPARE(Entries(bar->actions()[0]->menu()->actions()), ShownEntries(file));
+    QCOMPARE(Entries(bar->actions()[1]->menu()->actions()), ShownEntries(help));
+
+    // Every caption of the bar, and of each menu, has an access key of its own.
+    for (const QList<QAction*>& group : {bar->actions(), bar->actions()[0]->menu()->actions(),
+                                         bar->actions()[1]->menu()->actions()}) {
+        QList<QKeySequence> keys;
+        for (const QAction* action : group) {
+            if (!action->isSeparator()) {
+                const QKeySequence key = QKeySequence::mnemonic(action->text());
+                QVERIFY2(!key.isEmpty() && !keys.contains(key), qPrintable(action->text()));
+                keys << key;
+            }
+        }
+    }
 }
 
 void TestMenus::noShortcutsAndOnlyMakeMoneyDisabled_data()
@@ -428,11 +454,11 @@ void TestMenus::aboutWindowContents()
     QVERIFY(!icon->pixmap().isNull());
     QCOMPARE(Find<QLabel>(about, QStringLiteral("Label2"))->text(), KINWISE_TEST_CAPTION);
     const QString text = Find<QLabel>(about, QStringLiteral("Label1"))->text();
-    QVERIFY2(text.startsWith("Kinwise generates your Day Number based on your date of birth. "
-                             "This is based on Mayan principles."),
-             qPrintable(text));
+    QCOMPARE(text, Shown("Kinwise generates your Day Number based on your date of birth. This "
+                         "is based on Mayan principles. Find more readings and news at %1.")
+                       .arg(WebAddress));
     QCOMPARE(Find<QLabel>(about, QStringLiteral("lblCoBrand"))->text(),
-             "Click here for more details.");
+             Shown("Click here for more details."));
     QVERIFY(opener->isVisible());
     QCOMPARE(fake().endProcessCalls, 0);
 }

@@ -1,3 +1,4 @@
+#include "app/Language.h"
 #include "assets/AssetPaths.h"
 #include "support/Driver.h"
 
@@ -80,7 +81,7 @@ public:
     {
         return add(u"L"_s, label).add(u"V"_s, QString::fromStdString(value) + u'\n');
     }
-    Expected& footer(const QString& style = u"V"_s) { return add(style, Footer + u"\n\n"_s); }
+    Expected& footer(const QString& style = u"V"_s) { return add(style, Footer() + u"\n\n"_s); }
     Expected& heading(const QString& text) { return add(u"H"_s, text + u'\n'); }
     QStringList blocks() const { return m_blocks; }
 
@@ -91,22 +92,35 @@ private:
 QStringList ExpectedLayout(const Reading& r, const QString& dateOfBirth)
 {
     Expected e;
-    e.field(u"Name: "_s, r.PersonName).footer();
-    e.field(u"Date of Birth: "_s, dateOfBirth.toStdString()).footer();
-    e.heading(u"Mayan Day Number / Galactic Tone"_s);
-    e.field(u"Mayan Number: "_s, std::to_string(r.DayNumber)).footer();
-    e.field(u"Mayan Day Number's Description: "_s, r.NumberDescription).footer();
-    e.heading(u"Mayan Day Signs"_s).footer(u"G"_s);
-    e.field(u"Mayan Day Sign: "_s, r.DaySignName).footer();
-    e.field(u"Mayan Gemstone: "_s, r.Gemstone).footer();
-    e.field(u"Mayan Keywords: "_s, r.Keywords).footer();
-    e.field(u"Mayan Significance: "_s, r.Significance).footer();
-    e.field(u"Mayan Day Sign's Description: "_s, r.SignDescription).footer();
-    e.heading(u"Other Mayan Details"_s);
-    e.field(u"Mayan English Name: "_s, r.EnglishName).footer();
-    e.field(u"Famous Personalities born under this sign: "_s, r.FamousPersonalities);
-    e.add(u"V"_s, Footer);
+    e.field(Shown("Name: "), r.PersonName).footer();
+    e.field(Shown("Date of Birth: "), dateOfBirth.toStdString()).footer();
+    e.heading(Shown("Mayan Day Number / Galactic Tone"));
+    e.field(Shown("Mayan Number: "), std::to_string(r.DayNumber)).footer();
+    e.field(Shown("Mayan Day Number's Description: "), r.NumberDescription).footer();
+    e.heading(Shown("Mayan Day Signs")).footer(u"G"_s);
+    e.field(Shown("Mayan Day Sign: "), r.DaySignName).footer();
+    e.field(Shown("Mayan Gemstone: "), r.Gemstone).footer();
+    e.field(Shown("Mayan Keywords: "), r.Keywords).footer();
+    e.field(Shown("Mayan Significance: "), r.Significance).footer();
+    e.field(Shown("Mayan Day Sign's Description: "), r.SignDescription).footer();
+    e.heading(Shown("Other Mayan Details"));
+    e.field(Shown("Mayan English Name: ", "the sign's name in the reader's language"),
+            r.EnglishName)
+        .footer();
+    e.field(Shown("Famous Personalities born under this sign: "), r.FamousPersonalities);
+    e.add(u"V"_s, Footer());
     return e.blocks();
+}
+
+// A line of the report as the suite's language writes it.
+QString Written(const QString& english, const QString& spanish)
+{
+    return CatalogueLanguage() == modMayanNumerology::Language::Spanish ? spanish : english;
+}
+
+QString January1980(int day)
+{
+    return Written(u"January %1, 1980"_s, u"%1 de enero de 1980"_s).arg(day);
 }
 
 // The first January 1980 day whose reading passes the check, so the rows follow the catalogue.
@@ -132,10 +146,12 @@ private slots:
     void sameReadingSameDocument();
     void readOnly();
     void modalToResultWindow();
+    void nothingIsClipped();
 };
 
 void TestReport::initTestCase()
 {
+    LoadDesktopLanguage();
     InitAssets();
 }
 
@@ -152,33 +168,37 @@ void TestReport::pieces_data()
 
     const Tweak none = [](Reading&) {};
     const QString ana = u"Ana Lopez"_s;
+    const QString july = Written(u"July 15, 1975"_s, u"15 de julio de 1975"_s);
+    const QString six = Written(u"Mayan Number: 6"_s, u"Número maya: 6"_s);
     QTest::newRow("5 January 1980")
-        << ana << 1980 << u"January"_s << 5 << none << false << u"January 5, 1980"_s << QString();
+        << ana << 1980 << u"January"_s << 5 << none << false << January1980(5) << QString();
     QTest::newRow("5 January 1980, report window")
-        << ana << 1980 << u"January"_s << 5 << none << true << u"January 5, 1980"_s << QString();
-    QTest::newRow("15 July 1975") << ana << 1975 << u"July"_s << 15 << none << false
-                                  << u"July 15, 1975"_s << u"Mayan Number: 6"_s;
-    QTest::newRow("15 July 1975, report window") << ana << 1975 << u"July"_s << 15 << none << true
-                                                 << u"July 15, 1975"_s << u"Mayan Number: 6"_s;
+        << ana << 1980 << u"January"_s << 5 << none << true << January1980(5) << QString();
+    QTest::newRow("15 July 1975") << ana << 1975 << u"July"_s << 15 << none << false << july << six;
+    QTest::newRow("15 July 1975, report window")
+        << ana << 1975 << u"July"_s << 15 << none << true << july << six;
 
-    const int turquoise = JanuaryDay([](const Reading& r) { return r.Gemstone == "Turquoise "; });
+    // Turquoise: the English gemstone with a trailing blank.
+    const int turquoise =
+        JanuaryDay([](const Reading& r) { return r.DaySignName == "AJ - (BEN)"; });
     QTest::newRow("gemstone with trailing blank")
-        << ana << 1980 << u"January"_s << turquoise << none << false
-        << u"January %1, 1980"_s.arg(turquoise) << u"Mayan Gemstone: Turquoise "_s;
+        << ana << 1980 << u"January"_s << turquoise << none << false << January1980(turquoise)
+        << Written(u"Mayan Gemstone: Turquoise "_s, u"Piedra maya: Turquesa"_s);
     const int thirteen = JanuaryDay([](const Reading& r) { return r.DayNumber == 13; });
     QTest::newRow("number 13, other scripts, report window")
         << u"Zoë Ødegård 李"_s << 1980 << u"January"_s << thirteen << none << true
-        << u"January %1, 1980"_s.arg(thirteen) << u"Mayan Number: 13"_s;
+        << January1980(thirteen) << Written(u"Mayan Number: 13"_s, u"Número maya: 13"_s);
 
     QTest::newRow("empty name") << QString() << 1980 << u"January"_s << 5 << none << false
-                                << u"January 5, 1980"_s << u"Name: "_s;
+                                << January1980(5) << Written(u"Name: "_s, u"Nombre: "_s);
     QTest::newRow("empty gemstone")
         << ana << 1980 << u"January"_s << 5 << Tweak([](Reading& r) { r.Gemstone.clear(); })
-        << false << u"January 5, 1980"_s << u"Mayan Gemstone: "_s;
+        << false << January1980(5) << Written(u"Mayan Gemstone: "_s, u"Piedra maya: "_s);
     QTest::newRow("empty famous people")
         << ana << 1980 << u"January"_s << 5
-        << Tweak([](Reading& r) { r.FamousPersonalities.clear(); }) << false << u"January 5, 1980"_s
-        << u"Famous Personalities born under this sign: "_s;
+        << Tweak([](Reading& r) { r.FamousPersonalities.clear(); }) << false << January1980(5)
+        << Written(u"Famous Personalities born under this sign: "_s,
+                   u"Personajes famosos nacidos bajo este signo: "_s);
 }
 
 void TestReport::pieces()
@@ -211,12 +231,13 @@ void TestReport::pieces()
     QCOMPARE(Layout(*document), ExpectedLayout(reading, dateOfBirth));
 
     const QString plain = document->toPlainText();
-    QCOMPARE(plain.count(Footer), 12);
-    QVERIFY(plain.endsWith(Footer));
+    QCOMPARE(plain.count(Footer()), 12);
+    QVERIFY(plain.endsWith(Footer()));
     QVERIFY(!plain.contains(u'\r'));
     QVERIFY(!plain.contains(QChar::LineSeparator));
     // Plain digits: no padding, no sign, no separator.
-    QVERIFY(plain.contains(QRegularExpression(u"\nMayan Number: ([1-9]|1[0-3])\n"_s)));
+    QVERIFY(plain.contains(
+        QRegularExpression(u"\n"_s + Shown("Mayan Number: ") + u"([1-9]|1[0-3])\n"_s)));
     if (!wholeLine.isEmpty())
         QVERIFY2(plain.split(u'\n').contains(wholeLine), qPrintable(wholeLine));
 }
@@ -281,6 +302,15 @@ void TestReport::modalToResultWindow()
     QCOMPARE(FindWindow(u"frmMayanNumerologyResult"_s), result);
     QVERIFY(result->isVisible());
     QCOMPARE(fake.endProcessCalls, 0);
+}
+
+void TestReport::nothingIsClipped()
+{
+    Session fake;
+    ReportWindow* report = OpenReportWindow(RequestedReading(u"Ana Lopez"_s, 1975, u"July"_s, 15));
+    QVERIFY(report);
+    const QStringList clipped = ClippedTexts(report);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u"; "_s)));
 }
 
 QTEST_MAIN(TestReport)

@@ -1,0 +1,41 @@
+# Fails when a text the program shows has no finished translation: lupdate brings a copy of each
+# .ts file up to date with the sources, which marks every new or changed text unfinished.
+#   cmake -DLUPDATE=<lupdate> -DPROJECT=<lupdate project .cmake> -DPROJECT_SCRIPT=<Qt's script
+#         writing it as .json> -DWORK=<folder> -DTS_FILES=<a;b> -P <this>
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}")
+execute_process(COMMAND "${CMAKE_COMMAND}" -DIN_FILE=${PROJECT} -DOUT_FILE=${WORK}/project.json
+    -P "${PROJECT_SCRIPT}" RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "the lupdate project could not be written")
+endif()
+set(failures "")
+foreach(ts IN LISTS TS_FILES)
+    get_filename_component(name "${ts}" NAME)
+    set(copy "${WORK}/${name}")
+    configure_file("${ts}" "${copy}" COPYONLY)
+    execute_process(COMMAND "${LUPDATE}" -silent -project "${WORK}/project.json" -no-obsolete
+        -locations none -ts "${copy}" RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "lupdate failed on ${name}")
+    endif()
+    file(READ "${copy}" updated)
+    file(READ "${ts}" original)
+    # Each unfinished or empty translation is reported by the source text above it.
+    string(REPLACE ";" "," lines "${updated}")
+    string(REPLACE "\n" ";" lines "${lines}")
+    set(source "")
+    foreach(line IN LISTS lines)
+        if(line MATCHES "<source>")
+            string(STRIP "${line}" source)
+        elseif(line MATCHES "type=\"unfinished\"|<translation></translation>")
+            string(APPEND failures "\n  ${name}: ${source}")
+        endif()
+    endforeach()
+    if(NOT updated STREQUAL original)
+        string(APPEND failures "\n  ${name} is behind the sources: build the kinwise_app_lupdate target")
+    endif()
+endforeach()
+if(failures)
+    message(FATAL_ERROR "Texts without a finished translation:${failures}")
+endif()
