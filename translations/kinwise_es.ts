@@ -19,6 +19,21 @@
         <source>The printer reported an error.</source>
         <translation>La impresora informó un error.</translation>
     </message>
+    <message>
+        <source>The printer %1 refused the report: %2</source>
+        <translation>La impresora %1 rechazó el informe: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>%1
+Directory not found.
+Please verify the correct directory name was given.</source>
+        <translation>%1
+Directorio no encontrado.
+Verifique que el nombre del directorio es correcto.</translation>
+    </message>
 </context>
 <context>
     <name>kinwise::ReadingFile</name>
