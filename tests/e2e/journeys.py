@@ -54,6 +54,11 @@ def focused(a11y, window, role, name=None):
     return a11y.find(window, role, name, test=a11y.focused)
 
 
+def focused_list(a11y, window, entry):
+    """The focused date list when it shows that entry; the list's name is its purpose."""
+    return a11y.find(window, "combo box", test=lambda n: a11y.focused(n) and a11y.text(n) == entry)
+
+
 def window_shot(desktop, window, name):
     """A picture of one active window, decorations included, for the documentation; taken
     under X, where the window manager tells the frame."""
