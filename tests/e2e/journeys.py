@@ -5,6 +5,7 @@ Each journey is one unittest case in its own script, run in a fresh session of i
 """
 
 import os
+import re
 import subprocess
 import tempfile
 import unittest
@@ -167,12 +168,15 @@ def message_text(a11y, window):
 
 
 def day_number(a11y, result_window):
-    """The text of the label that follows the caption "Mayan Day Number" in the result frame."""
+    """The number of the label that follows the caption "Mayan Day Number" in the result frame,
+    whose accessible name tells the whole reading once it is shown."""
     panel = a11y.find(result_window, "panel", "Kinwise Result")
     children = [panel.getChildAtIndex(i) for i in range(panel.childCount)]
     for index, child in enumerate(children[:-1]):
         if a11y.role(child) == "label" and a11y.name(child) == "Mayan Day Number":
-            return a11y.text(children[index + 1])
+            text = a11y.text(children[index + 1])
+            reading = re.match(r"Mayan Day Number (\d+), ", text)
+            return reading.group(1) if reading else text
     fail("the result window has no \"Mayan Day Number\" caption")
 
 
