@@ -4,6 +4,8 @@
 
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QEvent>
+#include <QLabel>
 
 namespace kinwise {
 
@@ -98,7 +100,27 @@ QAccessibleInterface* ChoiceListFactory(const QString& className, QObject* objec
     return nullptr;
 }
 
+// A label turns into a text control when it first gets the focus, which lays its text out a
+// pixel higher; the label is told nothing of its focus, so it looks as it always did.
+class FocusUntold : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        return event->type() == QEvent::FocusIn || QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
+
+void GiveFirstFocus(QLabel* label)
+{
+    label->installEventFilter(new FocusUntold(label));
+    label->setFocus();
+}
 
 void InstallAccessibility()
 {

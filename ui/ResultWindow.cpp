@@ -1,6 +1,7 @@
 #include "ui/ResultWindow.h"
 
 #include "assets/AssetPaths.h"
+#include "ui/Accessibility.h"
 #include "ui/BrandPanel.h"
 #include "ui/Controls.h"
 #include "ui/LinkLabel.h"
@@ -144,7 +145,7 @@ void ResultWindow::announceReading(const QString& toneName)
     lblMayanDayNumber->setAccessibleName(
         tr("Mayan Day Number %1, the %2 tone. %3")
             .arg(lblMayanDayNumber->text(), toneName, lblMayanNoDesc->text()));
-    lblMayanDayNumber->setFocus();
+    GiveFirstFocus(lblMayanDayNumber);
 }
 
 void ResultWindow::back()

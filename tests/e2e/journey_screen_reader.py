@@ -96,17 +96,44 @@ def expect_said(problems, said, step, *phrases):
 
 
 def journey(test, desktop):
-    a11y = desktop.a11y
     reader = ScreenReader(desktop)
+    expected = []
+    report = {}
+    try:
+        walk(desktop, reader, expected, report)
+    finally:
+        # What Orca said, also when a step failed.
+        said = reader.stop()
+        for what, spoken in said.items():
+            log(f"Orca after {what!r}: {spoken}")
+    problems = []
+    for what, phrases in expected:
+        expect_said(problems, said, what, *phrases)
+    # The report read line by line: every Down says a line, and the lines come in order.
+    for what in report["steps"]:
+        if not said[what]:
+            problems.append(f"after {what!r} Orca said nothing")
+    report_reading = " | ".join(" | ".join(said[what]) for what in ["Save", *report["steps"]])
+    position = 0
+    for line in report["lines"]:
+        found = report_reading.find(line, position)
+        if found < 0:
+            problems.append(f"the report read line by line lacks {line!r} in its place")
+            break
+        position = found
+    if problems:
+        fail("Orca did not say what it should:\n" + "\n".join(problems))
+
+
+def walk(desktop, reader, expected, report):
+    """The reading by keyboard; expected gets (step, phrases Orca must say after it)."""
+    a11y = desktop.a11y
     program = desktop.start_program()
     main = program.window("the main window", h.is_main(a11y))
     key = desktop.key
 
     def focused_list(entry):
         return lambda: h.focused_list(a11y, main, entry)
-
-    # Steps, each with what Orca must say after it, checked together at the end.
-    expected = []
 
     def take(what, action, until, *phrases):
         reader.step(what, action, until)
@@ -144,14 +171,14 @@ def journey(test, desktop):
          "Save push button")
 
     reader.step("Save", lambda: key("space"))
-    report = program.window("the report window", h.is_report(a11y))
-    box = a11y.find(report, "text", "Report")
+    report_window = program.window("the report window", h.is_report(a11y))
+    box = a11y.find(report_window, "text", "Report")
     text = box.queryText()
     content = a11y.text(box)
     sign_line = next(line for line in content.splitlines() if line.startswith("Mayan Day Sign:"))
     expected.append(("Save", ("Report read only text", "Name: Ana")))
     # Down, line by line, to the day sign's line; each line is a step of its own.
-    line_steps = []
+    line_steps = report["steps"] = []
     while not content[text.caretOffset:].startswith("Mayan Day Sign:"):
         if len(line_steps) > 60:
             fail("sixty Down keys did not reach the day sign's line of the report")
@@ -159,11 +186,11 @@ def journey(test, desktop):
         what = f"report line {len(line_steps) + 2}"
         reader.step(what, lambda: key("Down"), lambda: text.caretOffset != before)
         line_steps.append(what)
-    report_said = ["Name: Ana", "Date of Birth: July 15, 1975", "Mayan Number: 6", sign_line]
+    report["lines"] = ["Name: Ana", "Date of Birth: July 15, 1975", "Mayan Number: 6", sign_line]
     take("Tab to Save in the report", lambda: key("Tab"),
-         lambda: h.focused(a11y, report, "push button", "Save"), "Save push button")
+         lambda: h.focused(a11y, report_window, "push button", "Save"), "Save push button")
     take("Tab to Print", lambda: key("Tab"),
-         lambda: h.focused(a11y, report, "push button", "Print"), "Print push button")
+         lambda: h.focused(a11y, report_window, "push button", "Print"), "Print push button")
     take("Escape from the report", lambda: key("Escape"),
          lambda: not program.has_window(h.is_report(a11y)))
 
@@ -200,27 +227,6 @@ def journey(test, desktop):
     main = program.window("the main window after the message", h.is_main(a11y))
     desktop.close_window(main)
     program.expect_clean_exit("the program to end when its window closes")
-
-    said = reader.stop()
-    for what, spoken in said.items():
-        log(f"Orca after {what!r}: {spoken}")
-    problems = []
-    for what, phrases in expected:
-        expect_said(problems, said, what, *phrases)
-    # The report read line by line: every Down says a line, and the lines come in order.
-    for what in line_steps:
-        if not said[what]:
-            problems.append(f"after {what!r} Orca said nothing")
-    report_reading = " | ".join(" | ".join(said[what]) for what in ["Save", *line_steps])
-    position = 0
-    for line in report_said:
-        found = report_reading.find(line.strip(), position)
-        if found < 0:
-            problems.append(f"the report read line by line lacks {line!r} in its place")
-            break
-        position = found
-    if problems:
-        fail("Orca did not say what it should:\n" + "\n".join(problems))
 
 
 class ScreenReaderJourney(h.Journey):
