@@ -1,5 +1,5 @@
 // What a screen reader is told of every focusable control: its role, its name and, for the date
-// lists, the entry they hold and each new entry.
+// lists, the entry they hold; and where each window puts the first focus.
 #include "support/Driver.h"
 #include "support/WidgetSuite.h"
 #include "ui/AboutWindow.h"
@@ -187,43 +187,6 @@ private slots:
             QCOMPARE(report->textCursor().position(), 0);
             QVERIFY(report->textInteractionFlags() & Qt::TextSelectableByKeyboard);
         }
-    }
-
-    // Each new entry, by arrow keys or typing, is the list's value and text at once; that a reader
-    // speaks it, the screen reader journey hears.
-    void listsTellEachNewEntry_data()
-    {
-        QTest::addColumn<QString>("list");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("entry");
-        QTest::newRow("month, Down") << "cboMonth"
-                                     << "Down"
-                                     << "February";
-        QTest::newRow("month, End") << "cboMonth"
-                                    << "End"
-                                    << "December";
-        QTest::newRow("day, typed") << "cboDate"
-                                    << "2"
-                                    << "2";
-        QTest::newRow("year, Down") << "cboYear"
-                                    << "Down"
-                                    << "1901";
-    }
-
-    void listsTellEachNewEntry()
-    {
-        QFETCH(QString, list);
-        QFETCH(QString, keys);
-        QFETCH(QString, entry);
-        QWidget* main = OpenWindow(QStringLiteral("main"));
-        QVERIFY(Activate(main));
-        auto* box = Find<QComboBox>(main, list);
-        box->setFocus();
-        QTest::keySequence(box, QKeySequence::fromString(keys));
-        QAccessibleInterface* voice = QAccessible::queryAccessibleInterface(box);
-        QCOMPARE(voice->text(QAccessible::Value), entry);
-        QCOMPARE(ShownText(voice), entry);
-        QCOMPARE(voice->text(QAccessible::Name), box->accessibleName());
     }
 };
 
