@@ -21,8 +21,9 @@ KEY_ECHO = re.compile(r"^(tab|space|return|escape|left shift|left alt|[a-z0-9]) 
 
 
 def seconds_of_day(moment):
-    local = datetime.datetime.fromtimestamp(moment)
-    return local.hour * 3600 + local.minute * 60 + local.second + local.microsecond / 1e6
+    """The time of day in UTC, as Orca writes it with TZ=UTC."""
+    utc = datetime.datetime.fromtimestamp(moment, datetime.timezone.utc)
+    return utc.hour * 3600 + utc.minute * 60 + utc.second + utc.microsecond / 1e6
 
 
 def since_day_began(seconds, start):
@@ -45,8 +46,9 @@ class ScreenReader:
         self.debug_file = desktop.root / "orca-debug.txt"
         self.steps = []
         self.started = time.time()
+        # Orca stamps its lines with the local time: UTC here, whatever zone the tests run in.
         self.process = desktop.spawn(["orca", "--replace", f"--debug-file={self.debug_file}"],
-                                     log="orca")
+                                     env=dict(desktop.env, TZ="UTC"), log="orca")
         a11y = desktop.a11y
         d.wait_until("Orca to join the accessibility bus", lambda: any(
             a11y.name(app).lower() == "orca" for app in a11y.apps()), 30)
