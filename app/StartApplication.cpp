@@ -3,8 +3,8 @@
 #include "app/QuitApplication.h"
 #include "app/UpdateReminder.h"
 #include "platform/Platform.h"
+#include "ui/Accessibility.h"
 #include "ui/BrandPanel.h"
-#include "ui/LinkLabel.h"
 #include "ui/MainWindow.h"
 #include "ui/Texts.h"
 #include "ui/TopWindow.h"
@@ -22,7 +22,7 @@ bool StartApplication()
     }
     TopWindow::setQuitHandler(modHelp::QuitApplication);
     platform().seedRandomFromClock();
-    InstallLinkLabelAccessibility();
+    InstallAccessibility();
     modHelp::UpdateReminder();
     MainWindow* main = ShowMainWindow();
     CoBrand_Randomize(main->fraFullBrand, platform().randomUnit());

@@ -10,7 +10,8 @@ BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libcups
 TEST_PACKAGES=(xvfb xauth xdotool openbox x11-utils imagemagick cups cups-client cups-filters
     poppler-utils at-spi2-core python3 python3-pyatspi dbus-x11 xdg-utils desktop-file-utils
     appstream clang libclang-rt-14-dev clang-format dpkg-dev file debootstrap python3-xlib xclip
-    weston qt6-wayland qt6-gtk-platformtheme gnome-themes-extra)
+    weston qt6-wayland qt6-gtk-platformtheme gnome-themes-extra orca speech-dispatcher espeak-ng
+    speech-dispatcher-espeak-ng)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then

@@ -149,11 +149,11 @@ void MainWindow::buildRequestFrame()
     // As long a name as a reading file gives back whole, far beyond Qt's default of 32767.
     txtName->setMaxLength(ReadingFile::MaxNameLength);
 
-    cboMonth = MakeList(QStringLiteral("cboMonth"), QStringLiteral("Month"),
+    cboMonth = MakeList(QStringLiteral("cboMonth"), tr("Month of birth"),
                         Style::Twips(1530, 765, 1400, 315), fields);
-    cboDate = MakeList(QStringLiteral("cboDate"), QStringLiteral("Day"),
+    cboDate = MakeList(QStringLiteral("cboDate"), tr("Day of birth"),
                        Style::Twips(3030, 765, 700, 315), fields);
-    cboYear = MakeList(QStringLiteral("cboYear"), QStringLiteral("Year"),
+    cboYear = MakeList(QStringLiteral("cboYear"), tr("Year of birth"),
                        Style::Twips(3825, 765, 1000, 315), fields);
     Label1[0]->setBuddy(txtName);
     Label1[1]->setBuddy(cboMonth);

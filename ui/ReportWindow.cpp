@@ -177,7 +177,11 @@ ReportWindow::ReportWindow(QWidget* resultWindow, const Reading& reading)
     RTB->setObjectName(QStringLiteral("RTB"));
     RTB->setGeometry(Style::Twips(30, 390, 7665, 6135));
     RTB->setReadOnly(true);
-    RTB->setAccessibleName(QStringLiteral("Report"));
+    // A caret that reads but cannot change: the arrow keys take a screen reader line by line.
+    // It is not drawn, so the report looks as it always did.
+    RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    RTB->setCursorWidth(0);
+    RTB->setAccessibleName(tr("Report"));
     RTB->setFont(Style::Verdana(9.75));
     RTB->document()->setDefaultFont(Style::Verdana(9.75));
     RTB->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -207,6 +211,7 @@ ReportWindow::ReportWindow(QWidget* resultWindow, const Reading& reading)
 
     BuildReport(RTB, m_reading);
     RTB->moveCursor(QTextCursor::Start);
+    RTB->setFocus();
     QWidget::setTabOrder(RTB, cmdSave);
     QWidget::setTabOrder(cmdSave, cmdPrint);
 }

@@ -1,6 +1,7 @@
 #include "ui/ResultWindow.h"
 
 #include "assets/AssetPaths.h"
+#include "ui/Accessibility.h"
 #include "ui/BrandPanel.h"
 #include "ui/Controls.h"
 #include "ui/LinkLabel.h"
@@ -20,6 +21,26 @@
 namespace kinwise {
 
 namespace engine = modMayanNumerology;
+
+namespace {
+
+// What the tone picture shows, for those who cannot see it: a Mayan numeral of bars worth five
+// and dots worth one, with the tone's name.
+QString TonePictureText(int dayNumber, const QString& toneName)
+{
+    const int bars = dayNumber / 5;
+    const int dots = dayNumber % 5;
+    const QString barText =
+        bars == 1 ? ResultWindow::tr("1 bar") : ResultWindow::tr("%1 bars").arg(bars);
+    const QString dotText =
+        dots == 1 ? ResultWindow::tr("1 dot") : ResultWindow::tr("%1 dots").arg(dots);
+    const QString numeral = bars == 0   ? dotText
+                            : dots == 0 ? barText
+                                        : ResultWindow::tr("%1 and %2").arg(barText, dotText);
+    return ResultWindow::tr("Tone %1, %2: a picture of %3").arg(dayNumber).arg(toneName, numeral);
+}
+
+} // namespace
 
 ResultWindow::ResultWindow(const Reading& reading)
     : TopWindow(QStringLiteral("frmMayanNumerologyResult"), Style::TwipsSize(8190, 4530)),
@@ -108,9 +129,21 @@ void ResultWindow::showReading()
     const int position = reading.DayNumber;
     picGalacticTone->setPixmap(TonePicture(position, devicePixelRatioF(), CatalogueLanguage()));
     if (position >= 1 && position <= imgGalacticTone.size()) {
-        const std::string_view tone = engine::DayNumberRow(reading.DayNumber).ToneName;
-        picGalacticTone->setAccessibleName(QString::fromUtf8(tone));
+        const QString tone = QString::fromUtf8(engine::DayNumberRow(reading.DayNumber).ToneName);
+        picGalacticTone->setAccessibleName(TonePictureText(reading.DayNumber, tone));
+        announceReading(tone);
     }
+}
+
+// A screen reader speaks the reading as the window opens: the first focus is on the day number,
+// whose accessible name is the whole reading (readers speak no description of a label). A label
+// draws no focus, so nothing changes on the screen, and Tab goes on as before.
+void ResultWindow::announceReading(const QString& toneName)
+{
+    lblMayanDayNumber->setAccessibleName(
+        tr("Mayan Day Number %1, the %2 tone. %3")
+            .arg(lblMayanDayNumber->text(), toneName, lblMayanNoDesc->text()));
+    GiveFirstFocus(lblMayanDayNumber);
 }
 
 void ResultWindow::back()

@@ -45,6 +45,7 @@ private:
     void buildFrame();
     void buildMenuBar();
     void showReading();
+    void announceReading(const QString& toneName);
 
     Reading m_reading;
 };

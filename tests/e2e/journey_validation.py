@@ -30,7 +30,7 @@ def choose(desktop, main, what, wanted, keys=None, text=None):
     if text:
         desktop.type(text)
     d.wait_until(f"the {what} list to show {wanted}",
-                 lambda: h.focused(a11y, main, "combo box", wanted))
+                 lambda: h.focused_list(a11y, main, wanted))
 
 
 def journey(test, desktop):
@@ -50,7 +50,7 @@ def journey(test, desktop):
     main = expect_refusal(desktop, program, "31 April", "Please Enter Correct Date Or Month !")
 
     d.wait_until("the day list to get the focus back",
-                 lambda: h.focused(a11y, main, "combo box", "31"))
+                 lambda: h.focused_list(a11y, main, "31"))
     desktop.key("shift+Tab")
     choose(desktop, main, "month", "February", keys=["Up", "Up"])
     desktop.key("Tab")

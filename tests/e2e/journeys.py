@@ -5,6 +5,7 @@ Each journey is one unittest case in its own script, run in a fresh session of i
 """
 
 import os
+import re
 import subprocess
 import tempfile
 import unittest
@@ -52,6 +53,11 @@ def scramble(text):
 
 def focused(a11y, window, role, name=None):
     return a11y.find(window, role, name, test=a11y.focused)
+
+
+def focused_list(a11y, window, entry):
+    """The focused date list when it shows that entry; the list's name is its purpose."""
+    return a11y.find(window, "combo box", test=lambda n: a11y.focused(n) and a11y.text(n) == entry)
 
 
 def window_shot(desktop, window, name):
@@ -181,12 +187,15 @@ def message_text(a11y, window):
 
 
 def day_number(a11y, result_window):
-    """The text of the label that follows the caption "Mayan Day Number" in the result frame."""
+    """The number of the label that follows the caption "Mayan Day Number" in the result frame,
+    whose accessible name tells the whole reading once it is shown."""
     panel = a11y.find(result_window, "panel", "Kinwise Result")
     children = [panel.getChildAtIndex(i) for i in range(panel.childCount)]
     for index, child in enumerate(children[:-1]):
         if a11y.role(child) == "label" and a11y.name(child) == "Mayan Day Number":
-            return a11y.text(children[index + 1])
+            text = a11y.text(children[index + 1])
+            reading = re.match(r"Mayan Day Number (\d+), ", text)
+            return reading.group(1) if reading else text
     fail("the result window has no \"Mayan Day Number\" caption")
 
 

@@ -53,8 +53,6 @@ private slots:
     void listsAndSelectionOnLoad_data();
     void listsAndSelectionOnLoad();
     void nameIsEmptyOnLoad();
-    void accessibleNames_data();
-    void accessibleNames();
     void nameLabelLeadsToTheNameBox();
     void tabOrder();
     void captions_data();
@@ -98,32 +96,6 @@ void TestMainWindow::nameIsEmptyOnLoad()
     auto* txtName = Find<QLineEdit>(main, QStringLiteral("txtName"));
     QVERIFY(txtName);
     QCOMPARE(txtName->text(), QString());
-}
-
-void TestMainWindow::accessibleNames_data()
-{
-    QTest::addColumn<QString>("widget");
-    QTest::addColumn<QString>("accessibleName");
-
-    QTest::newRow("name") << "txtName"
-                          << "Name";
-    QTest::newRow("month") << "cboMonth"
-                           << "Month";
-    QTest::newRow("day") << "cboDate"
-                         << "Day";
-    QTest::newRow("year") << "cboYear"
-                          << "Year";
-}
-
-void TestMainWindow::accessibleNames()
-{
-    QFETCH(QString, widget);
-    QFETCH(QString, accessibleName);
-
-    QWidget* main = ShowMainWindow();
-    auto* found = Find<QWidget>(main, widget);
-    QVERIFY(found);
-    QCOMPARE(found->accessibleName(), Shown(accessibleName));
 }
 
 void TestMainWindow::nameLabelLeadsToTheNameBox()

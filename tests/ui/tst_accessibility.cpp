@@ -1,0 +1,194 @@
+// What a screen reader is told of every focusable control: its role, its name and, for the date
+// lists, the entry they hold; and where each window puts the first focus.
+#include "support/Driver.h"
+#include "support/WidgetSuite.h"
+#include "ui/AboutWindow.h"
+#include "ui/Accessibility.h"
+
+#include <QAccessible>
+#include <QSet>
+#include <QTextEdit>
+
+using namespace kinwise;
+using namespace kinwise::test;
+
+namespace {
+
+struct Voice
+{
+    const char* window;
+    const char* control;
+    QAccessible::Role role;
+    // A trailing "*" asks only for the start of the name.
+    const char* name;
+    // The value of a list; empty for other controls.
+    const char* value = "";
+};
+
+// The reading shown is that of 15 July 1975: day number 6, the Rhythmic tone.
+const Voice Voices[] = {
+    {"main", "txtName", QAccessible::EditableText, "Name"},
+    {"main", "cboMonth", QAccessible::ComboBox, "Month of birth", "January"},
+    {"main", "cboDate", QAccessible::ComboBox, "Day of birth", "1"},
+    {"main", "cboYear", QAccessible::ComboBox, "Year of birth", "1900"},
+    {"main", "cmdCalculate", QAccessible::Button, "Get My Mayan Numerology Reading"},
+    {"main", "cmdOpen", QAccessible::Button, "Open Previously Saved Reading"},
+    {"main", "Label14", QAccessible::Link,
+     "Talk it over with friendly readers in our Mayan forum!*"},
+    {"main", "lblCobrand", QAccessible::Link, "Co-brand this software for your site.*"},
+    {"main", "lblFullBrand", QAccessible::Link, "Home Business Opportunity.*"},
+    {"result", "lblMayanDayNumber", QAccessible::StaticText,
+     "Mayan Day Number 6, the Rhythmic tone. Imbalance is the keyword*"},
+    {"result", "picGalacticTone", QAccessible::Graphic,
+     "Tone 6, Rhythmic: a picture of 1 bar and 1 dot"},
+    {"result", "Label14", QAccessible::Link,
+     "Talk it over with friendly readers in our Mayan forum!*"},
+    {"result", "lblCobrand", QAccessible::Link, "Co-brand this software for your site.*"},
+    {"result", "lblFullBrand", QAccessible::Link, "Home Business Opportunity.*"},
+    {"result", "cmdSave", QAccessible::Button, "Save"},
+    {"result", "cmdBack", QAccessible::Button, "Back"},
+    {"report", "Label14", QAccessible::Link,
+     "Talk it over with friendly readers in our Mayan forum!"},
+    {"report", "Label1", QAccessible::Link, "Click Here To Visit *"},
+    {"report", "RTB", QAccessible::EditableText, "Report"},
+    {"report", "cmdSave", QAccessible::Button, "Save"},
+    {"report", "cmdPrint", QAccessible::Button, "Print"},
+    {"report", "lblCobrand", QAccessible::Link, "Co-brand this software for your site.*"},
+    {"report", "lblFullBrand", QAccessible::Link, "Home Business Opportunity.*"},
+    {"about", "lblHomePage", QAccessible::Link, "Click here to visit *"},
+    {"about", "lblCoBrand", QAccessible::Link, "Click here for more details."},
+    {"about", "cmdOK", QAccessible::Button, "OK"},
+};
+
+QWidget* OpenWindow(const QString& which)
+{
+    if (which == QStringLiteral("main")) {
+        return ShowMainWindow();
+    }
+    if (which == QStringLiteral("result")) {
+        return ShowReadingFor(QStringLiteral("Ada"), QStringLiteral("July"), 15, 1975);
+    }
+    if (which == QStringLiteral("report")) {
+        return OpenReportWindow(EngineReading(QStringLiteral("July"), 15, 1975));
+    }
+    ShowAboutWindow();
+    return FindWindow(AboutName);
+}
+
+bool NameMatches(const QString& name, const QString& expected)
+{
+    return expected.endsWith(QLatin1Char('*')) ? name.startsWith(expected.chopped(1))
+                                               : name == expected;
+}
+
+// What a reader reads of a list: its text, the entry shown.
+QString ShownText(QAccessibleInterface* voice)
+{
+    QAccessibleTextInterface* text = voice->textInterface();
+    return text ? text->text(0, text->characterCount()) : QStringLiteral("(no text)");
+}
+
+} // namespace
+
+class TestAccessibility : public WidgetSuite
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        WidgetSuite::initTestCase();
+        InstallAccessibility();
+    }
+
+    void controlsHaveTheirVoice_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
+        for (const Voice& voice : Voices) {
+            QTest::addRow("%s %s", voice.window, voice.control)
+                << voice.window << voice.control << int(voice.role) << voice.name << voice.value;
+        }
+    }
+
+    void controlsHaveTheirVoice()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(int, role);
+        QFETCH(QString, name);
+        QFETCH(QString, value);
+        QWidget* widget = Find<QWidget>(OpenWindow(window), control);
+        QVERIFY(widget);
+        QAccessibleInterface* voice = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(voice);
+        QCOMPARE(voice->role(), QAccessible::Role(role));
+        const QString spoken = voice->text(QAccessible::Name);
+        QVERIFY2(NameMatches(spoken, name), qPrintable(spoken));
+        if (!value.isEmpty()) {
+            QCOMPARE(voice->text(QAccessible::Value), value);
+            QCOMPARE(ShownText(voice), value);
+        }
+    }
+
+    // A control added or renamed without a row above would go unheard.
+    void everyFocusableControlHasARow_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char* window : {"main", "result", "report", "about"}) {
+            QTest::newRow(window) << window;
+        }
+    }
+
+    void everyFocusableControlHasARow()
+    {
+        QFETCH(QString, window);
+        QWidget* shown = OpenWindow(window);
+        QSet<QString> focusable;
+        for (QWidget* widget : shown->findChildren<QWidget*>()) {
+            if ((widget->focusPolicy() & Qt::TabFocus) && widget->window() == shown) {
+                focusable << widget->objectName();
+            }
+        }
+        for (const Voice& voice : Voices) {
+            if (window == QLatin1String(voice.window)) {
+                focusable.remove(QLatin1String(voice.control));
+            }
+        }
+        QVERIFY2(focusable.isEmpty(), qPrintable(focusable.values().join(QLatin1Char(' '))));
+    }
+
+    // Where the keyboard, and with it a screen reader, starts in each window.
+    void firstFocus_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::newRow("main") << "main"
+                              << "txtName";
+        QTest::newRow("result: the reading") << "result"
+                                             << "lblMayanDayNumber";
+        QTest::newRow("report: the report") << "report"
+                                            << "RTB";
+        QTest::newRow("about") << "about"
+                               << "cmdOK";
+    }
+
+    void firstFocus()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QWidget* shown = OpenWindow(window);
+        QVERIFY(Activate(shown));
+        QTRY_COMPARE(QApplication::focusWidget(), Find<QWidget>(shown, control));
+        if (auto* report = qobject_cast<QTextEdit*>(QApplication::focusWidget())) {
+            QCOMPARE(report->textCursor().position(), 0);
+            QVERIFY(report->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+        }
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
