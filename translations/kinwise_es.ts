@@ -36,6 +36,21 @@ Verifique que el nombre del directorio es correcto.</translation>
     </message>
 </context>
 <context>
+    <name>kinwise::MainWindow</name>
+    <message>
+        <source>Month of birth</source>
+        <translation>Mes de nacimiento</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>Día de nacimiento</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>Año de nacimiento</translation>
+    </message>
+</context>
+<context>
     <name>kinwise::ReadingFile</name>
     <message>
         <source>Unknown error</source>
@@ -44,6 +59,44 @@ Verifique que el nombre del directorio es correcto.</translation>
     <message>
         <source>&quot;%1&quot; is not a regular file.</source>
         <translation>&quot;%1&quot; no es un archivo común.</translation>
+    </message>
+</context>
+<context>
+    <name>kinwise::ReportWindow</name>
+    <message>
+        <source>Report</source>
+        <translation>Informe</translation>
+    </message>
+</context>
+<context>
+    <name>kinwise::ResultWindow</name>
+    <message>
+        <source>1 bar</source>
+        <translation>1 barra</translation>
+    </message>
+    <message>
+        <source>%1 bars</source>
+        <translation>%1 barras</translation>
+    </message>
+    <message>
+        <source>1 dot</source>
+        <translation>1 punto</translation>
+    </message>
+    <message>
+        <source>%1 dots</source>
+        <translation>%1 puntos</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>Tone %1, %2: a picture of %3</source>
+        <translation>Tono %1, %2: una imagen de %3</translation>
+    </message>
+    <message>
+        <source>Mayan Day Number %1, the %2 tone. %3</source>
+        <translation>Número maya del día %1, el tono %2. %3</translation>
     </message>
 </context>
 <context>

@@ -129,7 +129,8 @@ void ResultWindow::showReading()
     const int position = reading.DayNumber;
     picGalacticTone->setPixmap(TonePicture(position, devicePixelRatioF(), CatalogueLanguage()));
     if (position >= 1 && position <= imgGalacticTone.size()) {
-        const QString tone = QString::fromUtf8(engine::DayNumberRow(reading.DayNumber).ToneName);
+        const QString tone = QString::fromUtf8(
+            engine::DayNumberRow(reading.DayNumber, CatalogueLanguage()).ToneName);
         picGalacticTone->setAccessibleName(TonePictureText(reading.DayNumber, tone));
         announceReading(tone);
     }

@@ -4,6 +4,7 @@
 #include "support/WidgetSuite.h"
 #include "ui/AboutWindow.h"
 #include "ui/Accessibility.h"
+#include "ui/ReadingCommands.h"
 
 #include <QAccessible>
 #include <QSet>
@@ -19,46 +20,73 @@ struct Voice
     const char* window;
     const char* control;
     QAccessible::Role role;
-    // A trailing "*" asks only for the start of the name.
+    // The name in English and in Spanish; a trailing "*" asks only for the start of the name.
     const char* name;
-    // The value of a list; empty for other controls.
+    const char* spanishName;
+    // The value of a list in English and in Spanish; empty for other controls.
     const char* value = "";
+    const char* spanishValue = "";
 };
 
 // The reading shown is that of 15 July 1975: day number 6, the Rhythmic tone.
+// clang-format off
 const Voice Voices[] = {
-    {"main", "txtName", QAccessible::EditableText, "Name"},
-    {"main", "cboMonth", QAccessible::ComboBox, "Month of birth", "January"},
-    {"main", "cboDate", QAccessible::ComboBox, "Day of birth", "1"},
-    {"main", "cboYear", QAccessible::ComboBox, "Year of birth", "1900"},
-    {"main", "cmdCalculate", QAccessible::Button, "Get My Mayan Numerology Reading"},
-    {"main", "cmdOpen", QAccessible::Button, "Open Previously Saved Reading"},
+    {"main", "txtName", QAccessible::EditableText, "Name", "Nombre"},
+    {"main", "cboMonth", QAccessible::ComboBox, "Month of birth", "Mes de nacimiento",
+     "January", "Enero"},
+    {"main", "cboDate", QAccessible::ComboBox, "Day of birth", "Día de nacimiento", "1", "1"},
+    {"main", "cboYear", QAccessible::ComboBox, "Year of birth", "Año de nacimiento",
+     "1900", "1900"},
+    {"main", "cmdCalculate", QAccessible::Button, "Get My Mayan Numerology Reading",
+     "Obtener mi lectura de numerología maya"},
+    {"main", "cmdOpen", QAccessible::Button, "Open Previously Saved Reading",
+     "Abrir una lectura guardada"},
     {"main", "Label14", QAccessible::Link,
-     "Talk it over with friendly readers in our Mayan forum!*"},
-    {"main", "lblCobrand", QAccessible::Link, "Co-brand this software for your site.*"},
-    {"main", "lblFullBrand", QAccessible::Link, "Home Business Opportunity.*"},
+     "Talk it over with friendly readers in our Mayan forum!*",
+     "¡Converse con lectores amables en nuestro foro maya!*"},
+    {"main", "lblCobrand", QAccessible::Link, "Co-brand this software for your site.*",
+     "Ponga la marca de su sitio en este programa.*"},
+    {"main", "lblFullBrand", QAccessible::Link, "Home Business Opportunity.*",
+     "Oportunidad de negocio desde casa.*"},
     {"result", "lblMayanDayNumber", QAccessible::StaticText,
-     "Mayan Day Number 6, the Rhythmic tone. Imbalance is the keyword*"},
+     "Mayan Day Number 6, the Rhythmic tone. Imbalance is the keyword*",
+     "Número maya del día 6, el tono Rítmico. Desequilibrio es la palabra clave*"},
     {"result", "picGalacticTone", QAccessible::Graphic,
-     "Tone 6, Rhythmic: a picture of 1 bar and 1 dot"},
+     "Tone 6, Rhythmic: a picture of 1 bar and 1 dot",
+     "Tono 6, Rítmico: una imagen de 1 barra y 1 punto"},
     {"result", "Label14", QAccessible::Link,
-     "Talk it over with friendly readers in our Mayan forum!*"},
-    {"result", "lblCobrand", QAccessible::Link, "Co-brand this software for your site.*"},
-    {"result", "lblFullBrand", QAccessible::Link, "Home Business Opportunity.*"},
-    {"result", "cmdSave", QAccessible::Button, "Save"},
-    {"result", "cmdBack", QAccessible::Button, "Back"},
+     "Talk it over with friendly readers in our Mayan forum!*",
+     "¡Converse con lectores amables en nuestro foro maya!*"},
+    {"result", "lblCobrand", QAccessible::Link, "Co-brand this software for your site.*",
+     "Ponga la marca de su sitio en este programa.*"},
+    {"result", "lblFullBrand", QAccessible::Link, "Home Business Opportunity.*",
+     "Oportunidad de negocio desde casa.*"},
+    {"result", "cmdSave", QAccessible::Button, "Save", "Guardar"},
+    {"result", "cmdBack", QAccessible::Button, "Back", "Volver"},
     {"report", "Label14", QAccessible::Link,
-     "Talk it over with friendly readers in our Mayan forum!"},
-    {"report", "Label1", QAccessible::Link, "Click Here To Visit *"},
-    {"report", "RTB", QAccessible::EditableText, "Report"},
-    {"report", "cmdSave", QAccessible::Button, "Save"},
-    {"report", "cmdPrint", QAccessible::Button, "Print"},
-    {"report", "lblCobrand", QAccessible::Link, "Co-brand this software for your site.*"},
-    {"report", "lblFullBrand", QAccessible::Link, "Home Business Opportunity.*"},
-    {"about", "lblHomePage", QAccessible::Link, "Click here to visit *"},
-    {"about", "lblCoBrand", QAccessible::Link, "Click here for more details."},
-    {"about", "cmdOK", QAccessible::Button, "OK"},
+     "Talk it over with friendly readers in our Mayan forum!",
+     "¡Converse con lectores amables en nuestro foro maya!"},
+    {"report", "Label1", QAccessible::Link, "Click Here To Visit *", "Visite *"},
+    {"report", "RTB", QAccessible::EditableText, "Report", "Informe"},
+    {"report", "cmdSave", QAccessible::Button, "Save", "Guardar"},
+    {"report", "cmdPrint", QAccessible::Button, "Print", "Imprimir"},
+    {"report", "lblCobrand", QAccessible::Link, "Co-brand this software for your site.*",
+     "Ponga la marca de su sitio en este programa.*"},
+    {"report", "lblFullBrand", QAccessible::Link, "Home Business Opportunity.*",
+     "Oportunidad de negocio desde casa.*"},
+    {"about", "lblHomePage", QAccessible::Link, "Click here to visit *",
+     "Haga clic aquí para visitar *"},
+    {"about", "lblCoBrand", QAccessible::Link, "Click here for more details.",
+     "Haga clic aquí para más detalles."},
+    {"about", "cmdOK", QAccessible::Button, "OK", "Aceptar"},
 };
+// clang-format on
+
+// The suite runs under an English and under a Spanish desktop.
+bool InSpanish()
+{
+    return CatalogueLanguage() == modMayanNumerology::Language::Spanish;
+}
 
 QWidget* OpenWindow(const QString& which)
 {
@@ -110,7 +138,9 @@ private slots:
         QTest::addColumn<QString>("value");
         for (const Voice& voice : Voices) {
             QTest::addRow("%s %s", voice.window, voice.control)
-                << voice.window << voice.control << int(voice.role) << voice.name << voice.value;
+                << voice.window << voice.control << int(voice.role)
+                << QString::fromUtf8(InSpanish() ? voice.spanishName : voice.name)
+                << QString::fromUtf8(InSpanish() ? voice.spanishValue : voice.value);
         }
     }
 
