@@ -64,16 +64,16 @@ def enter_request(desktop, main):
     desktop.type("Ana Lopez")
     desktop.key("Tab")
     d.wait_until("the month list to show Enero",
-                 lambda: h.focused(a11y, main, "combo box", "Enero"))
+                 lambda: h.focused_list(a11y, main, "Enero"))
     desktop.key(*["Down"] * 6)
     d.wait_until("the month list to show Julio",
-                 lambda: h.focused(a11y, main, "combo box", "Julio"))
+                 lambda: h.focused_list(a11y, main, "Julio"))
     desktop.key("Tab")
     desktop.type("15")
-    d.wait_until("the day list to show 15", lambda: h.focused(a11y, main, "combo box", "15"))
+    d.wait_until("the day list to show 15", lambda: h.focused_list(a11y, main, "15"))
     desktop.key("Tab")
     desktop.type("1975")
-    d.wait_until("the year list to show 1975", lambda: h.focused(a11y, main, "combo box", "1975"))
+    d.wait_until("the year list to show 1975", lambda: h.focused_list(a11y, main, "1975"))
     desktop.screenshot("spanish-main")
 
 
