@@ -317,6 +317,7 @@ def main():
     parser.add_argument("--results", help="Markdown file to write the table to")
     parser.add_argument("--command", default="tools/bench/run")
     parser.add_argument("--log", default=os.devnull)
+    parser.add_argument("--language", help="the desktop's interface language, as LANGUAGE gives it")
     arguments = parser.parse_args()
     if arguments.runs < 1:
         parser.error("--runs must be at least 1")
@@ -336,6 +337,8 @@ def main():
     try:
         base = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "DISPLAY": name,
                 "LANG": "C.UTF-8", "QT_QPA_PLATFORM": "xcb"}
+        if arguments.language:
+            base["LANGUAGE"] = arguments.language
         address, bus = start_session_bus(base)
         if address:
             base["DBUS_SESSION_BUS_ADDRESS"] = address
