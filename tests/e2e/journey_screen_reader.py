@@ -6,8 +6,12 @@ read once Orca has ended; each utterance belongs to the last step taken before i
 """
 
 import datetime
+import fcntl
+import os
 import re
+import tempfile
 import time
+from pathlib import Path
 
 import desktop as d
 import journeys as h
@@ -16,8 +20,58 @@ from desktop import fail, log
 # Orca speaks some time after the event that moves it; a step waits this long before the next.
 SPEAKING_SECONDS = 2.0
 UTTERANCE = re.compile(r"^(\d\d):(\d\d):(\d\d(?:\.\d+)?) - SPEECH OUTPUT: '(.*)'\s*[\[{]")
+# Orca is one per user on the whole machine: "--replace" kills every other Orca of the user, also
+# another journey's on another display, so journeys that run Orca take turns by this lock.
+ORCA_LOCK = Path(tempfile.gettempdir()) / "kinwise-orca.lock"
+# The desktop's languages, as LANGUAGE gives them ("es_GT:es"); English when none is given.
+LANGUAGE = os.environ.get("KINWISE_E2E_LANGUAGE", "")
+# What the program shows and Orca says, by the desktop's first language; the role words are
+# Orca's own.
+PHRASES = {
+    "en": {
+        "months": ("January", "February", "March", "April", "December", "July"),
+        "lists": ("Month of birth", "Day of birth", "Year of birth"),
+        "name": "Name", "calculate": h.MAIN_BUTTON, "calculate key": "alt+g",
+        "result": "Kinwise Result", "reading": "Mayan Day Number 6, the Rhythmic tone",
+        "save": "Save", "print": "Print", "report": "Report",
+        "report lines": ("Name: Ana", "Date of Birth: July 15, 1975", "Mayan Number: 6"),
+        "sign line": "Mayan Day Sign:",
+        "help keys": ("alt+h", "a"), "about item": "About Software", "online help": "Online Help",
+        "about": "Kinwise generates your Day Number", "visit": "Click here to visit",
+        "details": "Click here for more details.", "back keys": ("alt+f", "b"), "back item": "Back",
+        "request": "Please Enter Your Name", "ok": "OK", "buttons": ("OK", "Yes", "No"),
+        "combo box": "combo box", "push button": "push button", "text": "text",
+        "read only text": "read only text", "link": "link", "dialog": "dialog",
+        "alert": "alert",
+        "key echo": ("tab", "space", "return", "escape", "left shift", "left alt"),
+    },
+    "es": {
+        "months": ("Enero", "Febrero", "Marzo", "Abril", "Diciembre", "Julio"),
+        "lists": ("Mes de nacimiento", "Día de nacimiento", "Año de nacimiento"),
+        "name": "Nombre", "calculate": "Obtener mi lectura de numerología maya",
+        "calculate key": "alt+o", "result": "Resultado de Kinwise",
+        "reading": "Número maya del día 6, el tono Rítmico",
+        "save": "Guardar", "print": "Imprimir", "report": "Informe",
+        "report lines": ("Nombre: Ana", "Fecha de nacimiento: 15 de julio de 1975",
+                         "Número maya: 6"),
+        "sign line": "Signo maya del día:",
+        "help keys": ("alt+y", "p"), "about item": "Acerca del programa",
+        "online help": "Ayuda en línea", "about": "Kinwise calcula su número del día",
+        "visit": "Haga clic aquí para visitar", "details": "Haga clic aquí para más detalles.",
+        "back keys": ("alt+a", "v"), "back item": "Volver",
+        "request": "Por favor, ingrese su nombre", "ok": "Aceptar",
+        "buttons": ("Aceptar", "Sí", "No"),
+        "combo box": "caja combinada", "push button": "botón de pulsación", "text": "texto",
+        "read only text": "sólo lectura texto", "link": "enlace", "dialog": "diálogo",
+        "alert": "alerta",
+        "key echo": ("tab", "espacio", "intro", "escape", "mayúsculas izquierda",
+                     "alt izquierdo"),
+    },
+}[LANGUAGE.split(":")[0].split("_")[0] or "en"]
+# The desktop's language for the program and for Orca.
+DESKTOP_LANGUAGE = {"LANGUAGE": LANGUAGE} if LANGUAGE else {}
 # Orca's echo of the keys pressed, which says nothing of the program.
-KEY_ECHO = re.compile(r"^(tab|space|return|escape|left shift|left alt|[a-z0-9]) $")
+KEY_ECHO = re.compile(rf"^({'|'.join(PHRASES['key echo'])}|[a-z0-9]) $")
 
 
 def seconds_of_day(moment):
@@ -45,10 +99,14 @@ class ScreenReader:
         (user.home / ".asoundrc").write_text("pcm.!default { type null }\n")
         self.debug_file = desktop.root / "orca-debug.txt"
         self.steps = []
+        self.lock = ORCA_LOCK.open("w")
+        log("waiting for any other journey's Orca to end")
+        fcntl.flock(self.lock, fcntl.LOCK_EX)
         self.started = time.time()
         # Orca stamps its lines with the local time: UTC here, whatever zone the tests run in.
         self.process = desktop.spawn(["orca", "--replace", f"--debug-file={self.debug_file}"],
-                                     env=dict(desktop.env, TZ="UTC"), log="orca")
+                                     env=dict(desktop.env, TZ="UTC", **DESKTOP_LANGUAGE),
+                                     log="orca")
         a11y = desktop.a11y
         d.wait_until("Orca to join the accessibility bus", lambda: any(
             a11y.name(app).lower() == "orca" for app in a11y.apps()), 30)
@@ -68,7 +126,10 @@ class ScreenReader:
     def stop(self):
         """Ends Orca and gives each step the utterances that followed it, as {step: [text]}."""
         self.steps.append((time.time(), "(end)"))
+        # Orca killed on the way leaves the end of its buffered file unwritten.
+        self.ended_early = self.process.poll()
         d.stop_process(self.process, gently=True)
+        self.lock.close()
         said = {what: [] for _, what in self.steps}
         start = seconds_of_day(self.started)
         marks = [(since_day_began(seconds_of_day(moment), start), what)
@@ -111,6 +172,8 @@ def journey(test, desktop):
         said = reader.stop()
         for what, spoken in said.items():
             log(f"Orca after {what!r}: {spoken}")
+    if reader.ended_early is not None:
+        fail(f"Orca ended during the walk (exit code {reader.ended_early}), not at its end")
     # The report read line by line: every Down says a line, and the lines come in order.
     said["the report read line by line"] = [
         text for what in ["Save", *report["steps"]] for text in said[what]]
@@ -122,120 +185,154 @@ def journey(test, desktop):
         fail("Orca did not say what it should:\n" + "\n".join(problems))
 
 
+def spoken(name, role):
+    """How Orca speaks a control: its name, then its role in the desktop's language."""
+    return f"{name} {PHRASES[role]}"
+
+
 def walk(desktop, reader, expected, report):
     """The reading by keyboard; expected gets (step, phrases Orca must say after it)."""
     a11y = desktop.a11y
     key = desktop.key
+    say = PHRASES
+    is_main = h.is_main(a11y, say["calculate"])
+    is_result = h.is_result(a11y, say["result"])
+    is_report = h.is_report(a11y, say["print"])
+    is_about = h.is_about(a11y, say["about"])
+    is_message_box = h.is_message_box(a11y, say["buttons"])
 
     def take(what, action, until, *phrases):
         reader.step(what, action, until)
         expected.append((what, phrases))
 
+    def from_menu(window, menu_key, item, item_key):
+        """Opens a menu by its key and takes its item by the item's key once it shows: keys
+        typed at once may come before the menu is open."""
+        def choose():
+            key(menu_key)
+            d.wait_until(f"the menu of {item!r} to open",
+                         lambda: a11y.find(window, "menu item", item, test=a11y.showing))
+            key(item_key)
+        return choose
+
     # Orca greets the main window as it becomes active: the program starts within the step.
     started = []
 
     def main_is_active():
-        return started and any(a11y.has_state(window, "active") and h.is_main(a11y)(window)
+        return started and any(a11y.has_state(window, "active") and is_main(window)
                                for window in started[0].windows())
 
-    take("start", lambda: started.append(desktop.start_program()), main_is_active, "Name text")
+    take("start", lambda: started.append(desktop.start_program(extra_env=DESKTOP_LANGUAGE)),
+         main_is_active, spoken(say["name"], "text"))
     program = started[0]
-    main = program.window("the main window", h.is_main(a11y))
+    main = program.window("the main window", is_main)
 
     def focused_list(entry):
         return lambda: h.focused_list(a11y, main, entry)
 
+    january, february, march, april, december, july = say["months"]
+    month_list, day_list, year_list = say["lists"]
     take("type the name", lambda: desktop.type("Ana"),
-         lambda: a11y.text(a11y.find(main, "text", "Name")) == "Ana")
-    take("Tab to the month", lambda: key("Tab"), focused_list("January"),
-         "Month of birth combo box", "January")
-    for month in ("February", "March", "April"):
+         lambda: a11y.text(a11y.find(main, "text", say["name"])) == "Ana")
+    take("Tab to the month", lambda: key("Tab"), focused_list(january),
+         spoken(month_list, "combo box"), january)
+    for month in (february, march, april):
         take(f"Down to {month}", lambda: key("Down"), focused_list(month), month)
-    take("End of the months", lambda: key("End"), focused_list("December"), "December")
-    take("Home of the months", lambda: key("Home"), focused_list("January"), "January")
-    take("type jul", lambda: desktop.type("jul"), focused_list("July"), "July")
-    take("Tab to the day", lambda: key("Tab"), focused_list("1"), "Day of birth combo box", "1")
+    take("End of the months", lambda: key("End"), focused_list(december), december)
+    take("Home of the months", lambda: key("Home"), focused_list(january), january)
+    take("type jul", lambda: desktop.type("jul"), focused_list(july), july)
+    take("Tab to the day", lambda: key("Tab"), focused_list("1"),
+         spoken(day_list, "combo box"), "1")
     take("Down to day 2", lambda: key("Down"), focused_list("2"), "2")
     take("type 15", lambda: desktop.type("15"), focused_list("15"), "15")
     take("Tab to the year", lambda: key("Tab"), focused_list("1900"),
-         "Year of birth combo box", "1900")
+         spoken(year_list, "combo box"), "1900")
     take("Down to 1901", lambda: key("Down"), focused_list("1901"), "1901")
     take("type 1975", lambda: desktop.type("1975"), focused_list("1975"), "1975")
     take("Tab to calculate", lambda: key("Tab"),
-         lambda: h.focused(a11y, main, "push button", h.MAIN_BUTTON),
-         "Get My Mayan Numerology Reading push button")
+         lambda: h.focused(a11y, main, "push button", say["calculate"]),
+         spoken(say["calculate"], "push button"))
 
-    reader.step("calculate", lambda: key("space"))
-    result = program.window("the result window", h.is_result(a11y))
+    # Orca speaks of the result window once it is active.
+    reader.step("calculate", lambda: key("space"), lambda: any(
+        a11y.has_state(window, "active") and is_result(window) for window in program.windows()))
+    result = program.window("the result window", is_result)
     description = a11y.text(a11y.find(result, "label", test=lambda n: len(a11y.name(n)) > 200
-                                      and not a11y.name(n).startswith("Mayan")))
-    expected.append(("calculate", ("Mayan Day Number 6, the Rhythmic tone", description)))
+                                      and not a11y.name(n).startswith(say["reading"])))
+    expected.append(("calculate", (say["reading"], description)))
     take("Tab to the brand link", lambda: key("Tab"),
-         lambda: h.focused(a11y, result, "link"), "link")
-    take("Tab to Save", lambda: key("Tab"), lambda: h.focused(a11y, result, "push button", "Save"),
-         "Save push button")
+         lambda: h.focused(a11y, result, "link"), say["link"])
+    take("Tab to Save", lambda: key("Tab"),
+         lambda: h.focused(a11y, result, "push button", say["save"]),
+         spoken(say["save"], "push button"))
 
-    reader.step("Save", lambda: key("space"))
-    report_window = program.window("the report window", h.is_report(a11y))
-    box = a11y.find(report_window, "text", "Report")
+    # The step ends once the report has the keyboard focus, the moment Orca greets it.
+    reader.step("Save", lambda: key("space"), lambda: any(
+        h.focused(a11y, window, "text", say["report"])
+        for window in program.windows() if is_report(window)))
+    report_window = program.window("the report window", is_report)
+    box = a11y.find(report_window, "text", say["report"])
     text = box.queryText()
     content = a11y.text(box)
-    sign_line = next(line for line in content.splitlines() if line.startswith("Mayan Day Sign:"))
-    expected.append(("Save", ("Report read only text", "Name: Ana")))
+    sign_line = next(line for line in content.splitlines() if line.startswith(say["sign line"]))
+    expected.append(("Save", (spoken(say["report"], "read only text"), say["report lines"][0])))
     # Down, line by line, to the day sign's line; each line is a step of its own.
     line_steps = report["steps"] = []
-    while not content[text.caretOffset:].startswith("Mayan Day Sign:"):
+    while not content[text.caretOffset:].startswith(say["sign line"]):
         if len(line_steps) > 60:
             fail("sixty Down keys did not reach the day sign's line of the report")
         before = text.caretOffset
         what = f"report line {len(line_steps) + 2}"
         reader.step(what, lambda: key("Down"), lambda: text.caretOffset != before)
         line_steps.append(what)
-    report["lines"] = ["Name: Ana", "Date of Birth: July 15, 1975", "Mayan Number: 6", sign_line]
+    report["lines"] = [*say["report lines"], sign_line]
     take("Tab to Save in the report", lambda: key("Tab"),
-         lambda: h.focused(a11y, report_window, "push button", "Save"), "Save push button")
+         lambda: h.focused(a11y, report_window, "push button", say["save"]),
+         spoken(say["save"], "push button"))
     take("Tab to Print", lambda: key("Tab"),
-         lambda: h.focused(a11y, report_window, "push button", "Print"), "Print push button")
+         lambda: h.focused(a11y, report_window, "push button", say["print"]),
+         spoken(say["print"], "push button"))
     take("Escape from the report", lambda: key("Escape"),
-         lambda: not program.has_window(h.is_report(a11y)))
+         lambda: not program.has_window(is_report))
 
-    result = program.window("the result window after the report", h.is_result(a11y))
-    take("open the Help menu", lambda: key("alt+h"), lambda: a11y.find(
-        result, "menu item", "About Software", test=a11y.showing), "Online Help")
-    take("About Software", lambda: key("a"), lambda: program.has_window(h.is_about(a11y)),
-         "Kinwise v1.15 dialog", "Kinwise generates your Day Number", "OK push button")
-    about = program.window("the About window", h.is_about(a11y))
+    result = program.window("the result window after the report", is_result)
+    help_key, about_key = say["help keys"]
+    take("open the Help menu", lambda: key(help_key), lambda: a11y.find(
+        result, "menu item", say["about item"], test=a11y.showing), say["online help"])
+    take("About Software", lambda: key(about_key), lambda: program.has_window(is_about),
+         spoken("Kinwise v1.15", "dialog"), say["about"], spoken(say["ok"], "push button"))
+    about = program.window("the About window", is_about)
     take("Tab to the home page link", lambda: key("Tab"),
-         lambda: h.focused(a11y, about, "link"), "Click here to visit",
-         d.page_address("home-page"))
+         lambda: h.focused(a11y, about, "link"), say["visit"], d.page_address("home-page"))
     take("Tab to the details link", lambda: key("Tab"),
-         lambda: h.focused(a11y, about, "link", "Click here for more details."),
-         "Click here for more details. link", d.page_address("fully-branded"))
-    take("Tab to OK", lambda: key("Tab"), lambda: h.focused(a11y, about, "push button", "OK"),
-         "OK push button")
-    take("Enter on OK", lambda: key("Return"), lambda: not program.has_window(h.is_about(a11y)))
-    program.window("the result window after About", h.is_result(a11y))
-    take("About again", lambda: key("alt+h", "a"), lambda: program.has_window(h.is_about(a11y)),
-         "Kinwise generates your Day Number")
+         lambda: h.focused(a11y, about, "link", say["details"]),
+         spoken(say["details"], "link"), d.page_address("fully-branded"))
+    take("Tab to OK", lambda: key("Tab"), lambda: h.focused(a11y, about, "push button", say["ok"]),
+         spoken(say["ok"], "push button"))
+    take("Enter on OK", lambda: key("Return"), lambda: not program.has_window(is_about))
+    result = program.window("the result window after About", is_result)
+    take("About again", from_menu(result, help_key, say["about item"], about_key),
+         lambda: program.has_window(is_about), say["about"])
     take("Escape from About", lambda: key("Escape"),
-         lambda: not program.has_window(h.is_about(a11y)))
+         lambda: not program.has_window(is_about))
 
-    result = program.window("the result window after About again", h.is_result(a11y))
-    take("File, Back", lambda: key("alt+f", "b"), lambda: program.has_window(h.is_main(a11y)),
-         "Name text")
-    main = program.window("the main window again", h.is_main(a11y))
-    take("calculate without a name", lambda: key("alt+g"),
-         lambda: program.has_window(h.is_message_box(a11y)),
-         "alert", "Please Enter Your Name", "OK push button")
+    result = program.window("the result window after About again", is_result)
+    file_key, back_key = say["back keys"]
+    take("File, Back", from_menu(result, file_key, say["back item"], back_key),
+         lambda: program.has_window(is_main), spoken(say["name"], "text"))
+    main = program.window("the main window again", is_main)
+    take("calculate without a name", lambda: key(say["calculate key"]),
+         lambda: program.has_window(is_message_box),
+         say["alert"], say["request"], spoken(say["ok"], "push button"))
     take("Enter on the message", lambda: key("Return"),
-         lambda: not program.has_window(h.is_message_box(a11y)), "Name text")
-    main = program.window("the main window after the message", h.is_main(a11y))
+         lambda: not program.has_window(is_message_box), spoken(say["name"], "text"))
+    main = program.window("the main window after the message", is_main)
     desktop.close_window(main)
     program.expect_clean_exit("the program to end when its window closes")
 
 
 class ScreenReaderJourney(h.Journey):
-    name = "screen_reader"
+    name = "screen_reader" + (f"_{LANGUAGE[:2]}" if LANGUAGE else "")
     journey = journey
 
 

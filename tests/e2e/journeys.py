@@ -156,18 +156,18 @@ def choose_in_file_dialog(desktop, program, title, path, what, name_box="File na
                       is_file_dialog(a11y, title, name_box))
 
 
-def is_message_box(a11y):
+def is_message_box(a11y, captions=("OK", "Yes", "No")):
     def test(window):
         if a11y.role(window) not in ("alert", "dialog"):
             return False
         buttons = {a11y.name(b) for b in a11y.find_all(window, "push button")}
-        return bool(buttons) and buttons <= {"OK", "Yes", "No"}
+        return bool(buttons) and buttons <= set(captions)
     return test
 
 
-def is_about(a11y):
+def is_about(a11y, opening="Kinwise generates"):
     return lambda w: a11y.role(w) == "dialog" and a11y.find(
-        w, "label", test=lambda n: a11y.name(n).startswith("Kinwise generates"))
+        w, "label", test=lambda n: a11y.name(n).startswith(opening))
 
 
 def open_about(desktop, program, main):
