@@ -2,7 +2,6 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
-#include <QLibrary>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -67,20 +66,13 @@ void PaintPages(const QTextDocument& document, QPrinter& printer)
 }
 
 // Qt's print plugin sends the job through libcups and drops the scheduler's answer, which libcups
-// keeps as the last answer of this thread. Looked up rather than linked: the plugin has loaded
-// libcups by now, and start-up need not load it.
+// keeps as the last answer of this thread.
 std::optional<QString> JobRefusal()
 {
-    QLibrary cups(QStringLiteral("cups"), 2);
-    const auto lastError =
-        reinterpret_cast<decltype(&cupsLastError)>(cups.resolve("cupsLastError"));
-    const auto lastErrorString =
-        reinterpret_cast<decltype(&cupsLastErrorString)>(cups.resolve("cupsLastErrorString"));
-    if (lastError == nullptr || lastErrorString == nullptr ||
-        lastError() <= IPP_STATUS_OK_EVENTS_COMPLETE) {
+    if (cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE) {
         return std::nullopt;
     }
-    return QString::fromUtf8(lastErrorString());
+    return QString::fromUtf8(cupsLastErrorString());
 }
 
 } // namespace
