@@ -19,6 +19,7 @@ from desktop import fail, log
 
 # Orca speaks some time after the event that moves it; a step waits this long before the next.
 SPEAKING_SECONDS = 2.0
+WINDOW_SPEAKING_SECONDS = 3 * SPEAKING_SECONDS
 UTTERANCE = re.compile(r"^(\d\d):(\d\d):(\d\d(?:\.\d+)?) - SPEECH OUTPUT: '(.*)'\s*[\[{]")
 # Orca is one per user on the whole machine: "--replace" kills every other Orca of the user, also
 # another journey's on another display, so journeys that run Orca take turns by this lock.
@@ -113,7 +114,7 @@ class ScreenReader:
         # Orca joins the bus before it listens to it.
         time.sleep(2 * SPEAKING_SECONDS)
 
-    def step(self, what, action=None, until=None):
+    def step(self, what, action=None, until=None, speaking=SPEAKING_SECONDS):
         """Marks a step, takes it, waits for its effect and for Orca to speak of it."""
         self.steps.append((time.time(), what))
         log(f"step: {what}")
@@ -121,7 +122,7 @@ class ScreenReader:
             action()
         if until is not None:
             d.wait_until(f"{what}: its effect", until)
-        time.sleep(SPEAKING_SECONDS)
+        time.sleep(speaking)
 
     def stop(self):
         """Ends Orca and gives each step the utterances that followed it, as {step: [text]}."""
@@ -254,8 +255,10 @@ def walk(desktop, reader, expected, report):
          spoken(say["calculate"], "push button"))
 
     # Orca speaks of the result window once it is active.
+    # Orca takes longer over a window that opens than over a key within one.
     reader.step("calculate", lambda: key("space"), lambda: any(
-        a11y.has_state(window, "active") and is_result(window) for window in program.windows()))
+        a11y.has_state(window, "active") and is_result(window) for window in program.windows()),
+        WINDOW_SPEAKING_SECONDS)
     result = program.window("the result window", is_result)
     description = a11y.text(a11y.find(result, "label", test=lambda n: len(a11y.name(n)) > 200
                                       and not a11y.name(n).startswith(say["reading"])))
@@ -269,7 +272,7 @@ def walk(desktop, reader, expected, report):
     # The step ends once the report has the keyboard focus, the moment Orca greets it.
     reader.step("Save", lambda: key("space"), lambda: any(
         h.focused(a11y, window, "text", say["report"])
-        for window in program.windows() if is_report(window)))
+        for window in program.windows() if is_report(window)), WINDOW_SPEAKING_SECONDS)
     report_window = program.window("the report window", is_report)
     box = a11y.find(report_window, "text", say["report"])
     text = box.queryText()
