@@ -4,8 +4,17 @@
 #include "assets/AssetPaths.h"
 #include "files/ReminderValue.h"
 #include "files/modHelp.h"
+#include "platform/Identity.h"
+#include "platform/QtPlatform.h"
 #include "support/Driver.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QScopeGuard>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace kinwise;
@@ -64,7 +73,66 @@ void VerifyNothingPlain(const FakePlatform& fake, const QStringList& dates)
     }
 }
 
+// The fake desktop, but with the real settings store on disk.
+struct RealStoreSession : Session
+{
+    QtPlatform store;
+
+    QString readSetting(const QString& section, const QString& key) override
+    {
+        return store.readSetting(section, key);
+    }
+    bool writeSetting(const QString& section, const QString& key, const QString& value) override
+    {
+        return store.writeSetting(section, key, value);
+    }
+};
+
+enum class Damage
+{
+    RandomBytes,
+    EmptyFile,
+    Folder,
+    ReadOnly,
+    ParentIsFile,
+    NotADate,
+    LongAgo
+};
+
+// Leaves the store at conf as something else left it.
+bool Damaged(Damage damage, const QString& conf)
+{
+    const QString folder = QFileInfo(conf).path();
+    if (damage == Damage::ParentIsFile) {
+        QFile parent(folder);
+        return parent.open(QIODevice::WriteOnly) && parent.write("not a folder\n") > 0;
+    }
+    if (!QDir().mkpath(damage == Damage::Folder ? conf : folder))
+        return false;
+    if (damage == Damage::NotADate || damage == Damage::LongAgo) {
+        QSettings settings(conf, QSettings::IniFormat);
+        settings.setValue(
+            StoreKey, Scrambled(damage == Damage::NotADate ? u"soon, maybe"_s : u"2001-02-03"_s));
+        settings.sync();
+        return settings.status() == QSettings::NoError;
+    }
+    if (damage == Damage::Folder)
+        return true;
+    QFile file(conf);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (damage == Damage::RandomBytes) {
+        QByteArray bytes(4096, '\0');
+        QRandomGenerator(1517).fillRange(reinterpret_cast<quint32*>(bytes.data()),
+                                         bytes.size() / 4);
+        file.write(bytes);
+    }
+    return damage != Damage::ReadOnly || file.setPermissions(QFile::ReadOwner);
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Damage)
 
 class TestReminder : public QObject
 {
@@ -81,12 +149,19 @@ private slots:
     void unwritableStore();
     void questionBeforeMainWindow_data();
     void questionBeforeMainWindow();
+    void damagedStore_data();
+    void damagedStore();
+
+private:
+    QTemporaryDir m_config;
 };
 
 void TestReminder::initTestCase()
 {
     LoadDesktopLanguage();
     InitAssets();
+    QVERIFY(m_config.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
 }
 
 void TestReminder::key()
@@ -265,6 +340,52 @@ void TestReminder::questionBeforeMainWindow()
              answer == MessageAnswer::Yes ? QStringList{DownloadPage} : QStringList{});
     QCOMPARE(fake.settings.value(StoreKey), modHelp::ReminderValueFor(fake.todayValue));
     QCOMPARE(fake.endProcessCalls, 0);
+}
+
+void TestReminder::damagedStore_data()
+{
+    QTest::addColumn<Damage>("damage");
+    QTest::addColumn<bool>("asks");
+    QTest::addColumn<bool>("storesToday"); // false: may stay unusable, but quietly
+
+    QTest::newRow("random bytes") << Damage::RandomBytes << false << false;
+    QTest::newRow("empty file") << Damage::EmptyFile << false << true;
+    QTest::newRow("folder in place of the file") << Damage::Folder << false << false;
+    QTest::newRow("read-only file") << Damage::ReadOnly << false << false;
+    QTest::newRow("parent folder is a file") << Damage::ParentIsFile << false << false;
+    QTest::newRow("value not a date") << Damage::NotADate << false << true;
+    // The question really is asked over the real store, so its absence above means something.
+    QTest::newRow("date long ago") << Damage::LongAgo << true << true;
+}
+
+void TestReminder::damagedStore()
+{
+    QFETCH(Damage, damage);
+    QFETCH(bool, asks);
+    QFETCH(bool, storesToday);
+    const QString conf = QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                                   Identity::OrganizationName, Identity::ExecutableName)
+                             .fileName();
+    QVERIFY(conf.startsWith(m_config.path()));
+    const auto cleanUp = qScopeGuard([&] {
+        QFile::remove(QFileInfo(conf).path());
+        QDir(QFileInfo(conf).path()).removeRecursively();
+    });
+    QVERIFY(Damaged(damage, conf));
+    RealStoreSession fake;
+
+    modHelp::UpdateReminder();
+
+    QCOMPARE(fake.messages.size(), asks ? 1 : 0);
+    if (damage == Damage::Folder)
+        QVERIFY(QFileInfo(conf).isDir());
+    if (storesToday) {
+        QFile file(conf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(!file.readAll().contains(Iso(fake.todayValue).toUtf8()));
+        QCOMPARE(QSettings(conf, QSettings::IniFormat).value(StoreKey).toString(),
+                 modHelp::ReminderValueFor(fake.todayValue));
+    }
 }
 
 QTEST_MAIN(TestReminder)
