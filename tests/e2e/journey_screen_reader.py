@@ -1,8 +1,8 @@
 """A whole reading by keyboard alone with the Orca screen reader, checked by what Orca says.
 
 Orca speaks through speech-dispatcher into a sound device that discards the sound, and writes
-every utterance with its time into its debug file. That file is written through a buffer, so it is
-read once Orca has ended; each utterance belongs to the last step taken before it.
+every utterance with its time into its debug file. Each utterance belongs to the last step taken
+before it; a step waits until Orca has said what it should, so a slow Orca is no failure.
 """
 
 import datetime
@@ -10,16 +10,21 @@ import fcntl
 import os
 import re
 import tempfile
+import threading
 import time
+import tty
 from pathlib import Path
 
 import desktop as d
 import journeys as h
 from desktop import fail, log
 
-# Orca speaks some time after the event that moves it; a step waits this long before the next.
+# Orca speaks some time after the event that moves it. A step waits until Orca has said what
+# the step expects, then a moment more for the rest of that speech; a step that expects nothing
+# waits the whole SPEAKING_SECONDS.
 SPEAKING_SECONDS = 2.0
-WINDOW_SPEAKING_SECONDS = 3 * SPEAKING_SECONDS
+SETTLING_SECONDS = 1.0
+LONGEST_SILENCE_SECONDS = 10.0
 UTTERANCE = re.compile(r"^(\d\d):(\d\d):(\d\d(?:\.\d+)?) - SPEECH OUTPUT: '(.*)'\s*[\[{]")
 # Orca is one per user on the whole machine: "--replace" kills every other Orca of the user, also
 # another journey's on another display, so journeys that run Orca take turns by this lock.
@@ -98,49 +103,91 @@ class ScreenReader:
             'AudioOutputMethod "alsa"\nDefaultModule espeak-ng\n'
             'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\n')
         (user.home / ".asoundrc").write_text("pcm.!default { type null }\n")
-        self.debug_file = desktop.root / "orca-debug.txt"
+        self.debug_copy = desktop.root / "orca-debug.txt"
         self.steps = []
+        self.lines = []
+        # Orca writes its debug file through a buffer, but a terminal line by line: given a
+        # pseudo-terminal, every utterance is read the moment Orca sends it to speech.
+        self.terminal, self.orca_end = os.openpty()
+        tty.setraw(self.orca_end)
+        self.reading = threading.Thread(target=self.read_debug_lines, daemon=True)
+        self.reading.start()
         self.lock = ORCA_LOCK.open("w")
         log("waiting for any other journey's Orca to end")
         fcntl.flock(self.lock, fcntl.LOCK_EX)
         self.started = time.time()
         # Orca stamps its lines with the local time: UTC here, whatever zone the tests run in.
-        self.process = desktop.spawn(["orca", "--replace", f"--debug-file={self.debug_file}"],
-                                     env=dict(desktop.env, TZ="UTC", **DESKTOP_LANGUAGE),
-                                     log="orca")
+        self.process = desktop.spawn(
+            ["orca", "--replace", f"--debug-file={os.ttyname(self.orca_end)}"],
+            env=dict(desktop.env, TZ="UTC", **DESKTOP_LANGUAGE), log="orca")
         a11y = desktop.a11y
         d.wait_until("Orca to join the accessibility bus", lambda: any(
             a11y.name(app).lower() == "orca" for app in a11y.apps()), 30)
         # Orca joins the bus before it listens to it.
         time.sleep(2 * SPEAKING_SECONDS)
 
-    def step(self, what, action=None, until=None, speaking=SPEAKING_SECONDS):
-        """Marks a step, takes it, waits for its effect and for Orca to speak of it."""
+    def read_debug_lines(self):
+        pending = b""
+        while True:
+            try:
+                chunk = os.read(self.terminal, 65536)
+            except OSError:  # every writer has closed the terminal
+                break
+            if not chunk:
+                break
+            *complete, pending = (pending + chunk).split(b"\n")
+            self.lines.extend(line.decode(errors="replace") for line in complete)
+
+    def utterances(self):
+        """What Orca has said so far, as (seconds since the day began, text), key echo left out."""
+        start = seconds_of_day(self.started)
+        said = []
+        for line in list(self.lines):
+            found = UTTERANCE.match(line)
+            if found and not KEY_ECHO.match(found.group(4)):
+                hours, minutes, seconds, text = found.groups()
+                said.append((since_day_began(
+                    int(hours) * 3600 + int(minutes) * 60 + float(seconds), start), text))
+        return said
+
+    def mark(self, moment):
+        return since_day_began(seconds_of_day(moment), seconds_of_day(self.started))
+
+    def step(self, what, action=None, until=None, heard=None):
+        """Marks a step, takes it, waits for its effect and for Orca to speak of it: until
+        heard(what Orca said since the mark) holds, or SPEAKING_SECONDS when heard is None."""
         self.steps.append((time.time(), what))
         log(f"step: {what}")
         if action is not None:
             action()
         if until is not None:
             d.wait_until(f"{what}: its effect", until)
-        time.sleep(speaking)
+        if heard is None:
+            time.sleep(SPEAKING_SECONDS)
+            return
+        since = self.mark(self.steps[-1][0])
+        deadline = time.monotonic() + LONGEST_SILENCE_SECONDS
+        while not heard([text for moment, text in self.utterances() if moment >= since]):
+            if time.monotonic() > deadline:
+                log(f"step: {what}: Orca did not say what it should in time")
+                return
+            time.sleep(0.05)
+        time.sleep(SETTLING_SECONDS)
 
     def stop(self):
         """Ends Orca and gives each step the utterances that followed it, as {step: [text]}."""
         self.steps.append((time.time(), "(end)"))
-        # Orca killed on the way leaves the end of its buffered file unwritten.
+        # Orca killed on the way would show here as an exit code.
         self.ended_early = self.process.poll()
         d.stop_process(self.process, gently=True)
         self.lock.close()
+        os.close(self.orca_end)
+        self.reading.join(5)
+        os.close(self.terminal)
+        self.debug_copy.write_text("\n".join(self.lines), errors="replace")
         said = {what: [] for _, what in self.steps}
-        start = seconds_of_day(self.started)
-        marks = [(since_day_began(seconds_of_day(moment), start), what)
-                 for moment, what in self.steps]
-        for line in self.debug_file.read_text(errors="replace").splitlines():
-            found = UTTERANCE.match(line)
-            if not found or KEY_ECHO.match(found.group(4)):
-                continue
-            hours, minutes, seconds, text = found.groups()
-            moment = since_day_began(int(hours) * 3600 + int(minutes) * 60 + float(seconds), start)
+        marks = [(self.mark(moment), what) for moment, what in self.steps]
+        for moment, text in self.utterances():
             owner = None
             for mark, what in marks:
                 if mark <= moment:
@@ -150,16 +197,29 @@ class ScreenReader:
         return said
 
 
-def expect_said(problems, said, step, *phrases):
-    """Each phrase in what Orca said after the step, in this order."""
-    spoken = " | ".join(said.get(step, []))
+def missing_phrase(spoken, phrases):
+    """The first phrase not found in what was spoken, after the ones before it; None if all are."""
+    joined = " | ".join(spoken)
     position = 0
     for phrase in phrases:
-        found = spoken.find(phrase, position)
+        found = joined.find(phrase, position)
         if found < 0:
-            problems.append(f"after {step!r} Orca did not say {phrase!r}; it said: {spoken!r}")
-            return
+            return phrase
         position = found + len(phrase)
+    return None
+
+
+def saying(*phrases):
+    """What a step waits to hear: the phrases in this order."""
+    return lambda spoken: missing_phrase(spoken, phrases) is None
+
+
+def expect_said(problems, said, step, *phrases):
+    """Each phrase in what Orca said after the step, in this order."""
+    missing = missing_phrase(said.get(step, []), phrases)
+    if missing is not None:
+        spoken = " | ".join(said.get(step, []))
+        problems.append(f"after {step!r} Orca did not say {missing!r}; it said: {spoken!r}")
 
 
 def journey(test, desktop):
@@ -203,7 +263,7 @@ def walk(desktop, reader, expected, report):
     is_message_box = h.is_message_box(a11y, say["buttons"])
 
     def take(what, action, until, *phrases):
-        reader.step(what, action, until)
+        reader.step(what, action, until, saying(*phrases) if phrases else None)
         expected.append((what, phrases))
 
     def from_menu(window, menu_key, item, item_key):
@@ -255,10 +315,9 @@ def walk(desktop, reader, expected, report):
          spoken(say["calculate"], "push button"))
 
     # Orca speaks of the result window once it is active.
-    # Orca takes longer over a window that opens than over a key within one.
     reader.step("calculate", lambda: key("space"), lambda: any(
         a11y.has_state(window, "active") and is_result(window) for window in program.windows()),
-        WINDOW_SPEAKING_SECONDS)
+        saying(say["reading"]))
     result = program.window("the result window", is_result)
     description = a11y.text(a11y.find(result, "label", test=lambda n: len(a11y.name(n)) > 200
                                       and not a11y.name(n).startswith(say["reading"])))
@@ -269,16 +328,17 @@ def walk(desktop, reader, expected, report):
          lambda: h.focused(a11y, result, "push button", say["save"]),
          spoken(say["save"], "push button"))
 
-    # The step ends once the report has the keyboard focus, the moment Orca greets it.
+    # The step's effect is the report with the keyboard focus, the moment Orca greets it.
+    greeting = (spoken(say["report"], "read only text"), say["report lines"][0])
     reader.step("Save", lambda: key("space"), lambda: any(
         h.focused(a11y, window, "text", say["report"])
-        for window in program.windows() if is_report(window)), WINDOW_SPEAKING_SECONDS)
+        for window in program.windows() if is_report(window)), saying(*greeting))
     report_window = program.window("the report window", is_report)
     box = a11y.find(report_window, "text", say["report"])
     text = box.queryText()
     content = a11y.text(box)
     sign_line = next(line for line in content.splitlines() if line.startswith(say["sign line"]))
-    expected.append(("Save", (spoken(say["report"], "read only text"), say["report lines"][0])))
+    expected.append(("Save", greeting))
     # Down, line by line, to the day sign's line; each line is a step of its own.
     line_steps = report["steps"] = []
     while not content[text.caretOffset:].startswith(say["sign line"]):
@@ -286,7 +346,7 @@ def walk(desktop, reader, expected, report):
             fail("sixty Down keys did not reach the day sign's line of the report")
         before = text.caretOffset
         what = f"report line {len(line_steps) + 2}"
-        reader.step(what, lambda: key("Down"), lambda: text.caretOffset != before)
+        reader.step(what, lambda: key("Down"), lambda: text.caretOffset != before, bool)
         line_steps.append(what)
     report["lines"] = [*say["report lines"], sign_line]
     take("Tab to Save in the report", lambda: key("Tab"),

@@ -612,6 +612,9 @@ class Session:
         the close box Qt draws is in no accessible tree, so on Wayland File > Exit (exit_item in
         the program's language) where the window has one, else Escape."""
         if not self.wayland:
+            # Openbox gives the key to the active window: pressed before, it closes nothing.
+            wait_until("the window to be active for Alt+F4",
+                       lambda: self.a11y.has_state(window, "active"))
             self.key("alt+F4")
             return
         menu = self.a11y.find(window, "menu item", exit_item)
