@@ -166,12 +166,14 @@ class ScreenReader:
             time.sleep(SPEAKING_SECONDS)
             return
         since = self.mark(self.steps[-1][0])
-        deadline = time.monotonic() + LONGEST_SILENCE_SECONDS
-        while not heard([text for moment, text in self.utterances() if moment >= since]):
-            if time.monotonic() > deadline:
-                log(f"step: {what}: Orca did not say what it should in time")
-                return
-            time.sleep(0.05)
+        try:
+            d.wait_until(f"{what}: Orca to say it", lambda: heard(
+                [text for moment, text in self.utterances() if moment >= since]),
+                LONGEST_SILENCE_SECONDS)
+        except d.StepFailed as silence:
+            # The checks after the walk say what was missing, with all that Orca said.
+            log(str(silence))
+            return
         time.sleep(SETTLING_SECONDS)
 
     def stop(self):
