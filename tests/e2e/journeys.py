@@ -29,6 +29,9 @@ class Journey(unittest.TestCase):
         # The same journey runs on either kind of session; CTest says which.
         kind = os.environ.get("KINWISE_E2E_SESSION", "x11")
         name = self.name if kind == "x11" else f"{kind}-{self.name}"
+        # Journeys running side by side keep their pictures apart.
+        if os.environ.get("KINWISE_E2E_LANGUAGE"):
+            name += "-" + os.environ["KINWISE_E2E_LANGUAGE"].split(":")[0]
         self.desktop = d.Session(name, kind)
         self.desktop.shots = SHOTS
         SHOTS.mkdir(parents=True, exist_ok=True)

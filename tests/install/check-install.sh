@@ -44,8 +44,8 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" >/d
     fail "the metainfo file does not validate"
 
 # start_installed WHAT SESSION ENV...: starts the installed program for a fresh user under
-# SESSION, away from any display of the caller's, with the environment given, and checks that it is still running after its first window
-# could have shown and that it took the instance lock.
+# SESSION, away from any display of the caller's, with the environment given, and checks that it
+# took the instance lock, stored its first-run reminder date and is still running.
 start_installed() {
     local what=$1 session=$2
     shift 2
@@ -55,20 +55,22 @@ start_installed() {
         XDG_CONFIG_HOME="$session/home/.config" "$@" "$prefix/bin/KinwiseFreeMayanNumerology" \
         2>"$session/program.log" &
     pids+=($!)
+    # Started once it holds its lock and has stored its first-run reminder date, which it does
+    # before its first window shows.
     local lock=$session/runtime/KinwiseFreeMayanNumerology.lock
-    for _ in $(seq 50); do
-        [ -e "$lock" ] && break
+    local settings=$session/home/.config/Kinwise/KinwiseFreeMayanNumerology.conf
+    for _ in $(seq 300); do
+        [ -e "$lock" ] && [ -s "$settings" ] && break
+        kill -0 "${pids[-1]}" 2>/dev/null || break
         sleep 0.1
     done
-    sleep 1
     kill -0 "${pids[-1]}" 2>/dev/null ||
         fail "the installed program did not keep running $what: $(tail -n 5 "$session/program.log")"
     [ -e "$lock" ] || fail "the installed program took no instance lock $what"
+    [ -s "$settings" ] || fail "the installed program wrote no first-run reminder date $what"
 }
 
 start_installed "offscreen" "$work/offscreen" QT_QPA_PLATFORM=offscreen
-[ -s "$work/offscreen/home/.config/Kinwise/KinwiseFreeMayanNumerology.conf" ] ||
-    fail "the installed program wrote no first-run reminder date"
 
 # As a client of a Wayland compositor, with no X server: Qt's Wayland plugin ends a program that
 # cannot reach its compositor at once.

@@ -33,9 +33,11 @@ namespace kinwise::test {
 inline const QString MainName = QStringLiteral("frmMain");
 inline const QString ResultName = QStringLiteral("frmMayanNumerologyResult");
 inline const QString AboutName = QStringLiteral("frmAbout");
-// The site the build was configured with.
-inline const QString SiteBase = QStringLiteral(KINWISE_TEST_SITE_BASE);
-inline const QString WebAddress = QStringLiteral(KINWISE_TEST_WEB_ADDRESS);
+// The site the program under test was built for; the runs against another site's build say which.
+inline const QString SiteBase =
+    qEnvironmentVariable("KINWISE_TEST_SITE_BASE", QStringLiteral(KINWISE_TEST_SITE_BASE));
+inline const QString WebAddress =
+    qEnvironmentVariable("KINWISE_TEST_WEB_ADDRESS", QStringLiteral(KINWISE_TEST_WEB_ADDRESS));
 inline const QString PageBase = SiteBase + QStringLiteral("/kinwise/ssd.php?page=");
 
 // A text of the program as the desktop's language shows it: the English itself under English.
