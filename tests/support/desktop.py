@@ -62,10 +62,6 @@ PR_SET_PDEATHSIG = 1
 # How long one call to a program's accessibility interface may take.
 ANSWER_MS = 5000
 
-# How long a step waits to show that something does not happen (a window, a browser start, an
-# exit); the only fixed waits in the tests.
-QUIET_SECONDS = 1.5
-
 
 class StepFailed(AssertionError):
     """A step of a test did not do what it should; unittest reports it as a failure."""
