@@ -20,11 +20,16 @@ import journeys as h
 from desktop import fail, log
 
 # Orca speaks some time after the event that moves it. A step waits until Orca has said what
-# the step expects, then a moment more for the rest of that speech; a step that expects nothing
-# waits the whole SPEAKING_SECONDS.
-SPEAKING_SECONDS = 2.0
-SETTLING_SECONDS = 1.0
+# the step expects, then until Orca has handled every event it was given: all of that step's
+# speech has been said by then.
 LONGEST_SILENCE_SECONDS = 10.0
+# Orca's debug lines: it listens to the desktop from the first on; it takes an event into its
+# queue, out of it, or drops it unhandled; and it has ended the handling of an object's event.
+LISTENING = "ORCA: Starting registry"
+QUEUED = "EVENT MANAGER: Queueing "
+DEQUEUED = "EVENT MANAGER: Dequeued "
+DROPPED = re.compile(r"EVENT MANAGER: Pruning (?!event queue)")
+HANDLING, HANDLED = "vvvvv PROCESS OBJECT EVENT", "^^^^^ PROCESS OBJECT EVENT"
 UTTERANCE = re.compile(r"^(\d\d):(\d\d):(\d\d(?:\.\d+)?) - SPEECH OUTPUT: '(.*)'\s*[\[{]")
 # Orca is one per user on the whole machine: "--replace" kills every other Orca of the user, also
 # another journey's on another display, so journeys that run Orca take turns by this lock.
@@ -124,7 +129,7 @@ class ScreenReader:
         d.wait_until("Orca to join the accessibility bus", lambda: any(
             a11y.name(app).lower() == "orca" for app in a11y.apps()), 30)
         # Orca joins the bus before it listens to it.
-        time.sleep(2 * SPEAKING_SECONDS)
+        d.wait_until("Orca to listen", lambda: any(LISTENING in line for line in self.lines), 30)
 
     def read_debug_lines(self):
         pending = b""
@@ -154,27 +159,43 @@ class ScreenReader:
         return since_day_began(seconds_of_day(moment), seconds_of_day(self.started))
 
     def step(self, what, action=None, until=None, heard=None):
-        """Marks a step, takes it, waits for its effect and for Orca to speak of it: until
-        heard(what Orca said since the mark) holds, or SPEAKING_SECONDS when heard is None."""
+        """Marks a step, takes it, waits for its effect, for heard(what Orca said since the mark)
+        to hold where it is given, and for Orca to have handled the step's events."""
         self.steps.append((time.time(), what))
         log(f"step: {what}")
         if action is not None:
             action()
         if until is not None:
             d.wait_until(f"{what}: its effect", until)
-        if heard is None:
-            time.sleep(SPEAKING_SECONDS)
-            return
-        since = self.mark(self.steps[-1][0])
-        try:
-            d.wait_until(f"{what}: Orca to say it", lambda: heard(
-                [text for moment, text in self.utterances() if moment >= since]),
-                LONGEST_SILENCE_SECONDS)
-        except d.StepFailed as silence:
-            # The checks after the walk say what was missing, with all that Orca said.
-            log(str(silence))
-            return
-        time.sleep(SETTLING_SECONDS)
+        if heard is not None:
+            since = self.mark(self.steps[-1][0])
+            try:
+                d.wait_until(f"{what}: Orca to say it", lambda: heard(
+                    [text for moment, text in self.utterances() if moment >= since]),
+                    LONGEST_SILENCE_SECONDS)
+            except d.StepFailed as silence:
+                # The checks after the walk say what was missing, with all that Orca said.
+                log(str(silence))
+                return
+        # The step's effect was read from the program, which sent its events before answering.
+        d.wait_until(f"{what}: Orca to handle its events", self.handled_all(),
+                     LONGEST_SILENCE_SECONDS)
+
+    def handled_all(self):
+        """A probe that holds once Orca has handled every event it took, and has taken no new
+        one since the probe before."""
+        taken_before = [None]
+
+        def probe():
+            lines = list(self.lines)
+            taken = sum(QUEUED in line for line in lines)
+            out = sum(DEQUEUED in line or bool(DROPPED.search(line)) for line in lines)
+            handling = sum(HANDLING in line for line in lines)
+            handled = sum(HANDLED in line for line in lines)
+            settled = taken == taken_before[0] and taken == out and handling == handled
+            taken_before[0] = taken
+            return settled
+        return probe
 
     def stop(self):
         """Ends Orca and gives each step the utterances that followed it, as {step: [text]}."""
