@@ -57,8 +57,8 @@ Verifique que el nombre del directorio es correcto.</translation>
         <translation>Error desconocido</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a regular file.</source>
-        <translation>&quot;%1&quot; no es un archivo común.</translation>
+        <source>It is not a regular file.</source>
+        <translation>No es un archivo común.</translation>
     </message>
 </context>
 <context>
@@ -446,6 +446,14 @@ Verifique que el nombre del directorio es correcto.</translation>
     <message>
         <source>Please Check The File.</source>
         <translation>Por favor, revise el archivo.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read.
+
+%2</source>
+        <translation>No se pudo leer el archivo %1.
+
+%2</translation>
     </message>
     <message>
         <source>The reading could not be saved to %1.

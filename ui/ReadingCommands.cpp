@@ -91,7 +91,13 @@ std::optional<ReadingFile::Request> OpenReadingFile(QWidget* parent)
                                MessageButtons::Ok);
         return std::nullopt;
     }
-    return ReadingFile::ReadFromPath(*path);
+    ReadingFile::ReadResult read = ReadingFile::ReadFromPath(*path);
+    if (const QString* failure = std::get_if<QString>(&read)) {
+        platform().showMessage(parent, Texts::OpenFailed(*path, *failure), MessageIcon::Critical,
+                               MessageButtons::Ok);
+        return std::nullopt;
+    }
+    return std::get<ReadingFile::Request>(std::move(read));
 }
 
 void PrintReport(QWidget* parent, QTextEdit* report)

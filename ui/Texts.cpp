@@ -318,6 +318,10 @@ QString Texts::SaveFailed(const QString& path, const QString& reason)
 {
     return tr("The reading could not be saved to %1.\n\n%2").arg(path, reason);
 }
+QString Texts::OpenFailed(const QString& path, const QString& reason)
+{
+    return tr("The file %1 could not be read.\n\n%2").arg(path, reason);
+}
 QString Texts::PrintFailed(const QString& reason)
 {
     return tr("The report could not be printed.\n\n%1").arg(reason);

@@ -85,6 +85,7 @@ public:
     static QString OpenFilter();
     static QString CheckTheFile();
     static QString SaveFailed(const QString& path, const QString& reason);
+    static QString OpenFailed(const QString& path, const QString& reason);
     static QString PrintFailed(const QString& reason);
 
     // Start-up

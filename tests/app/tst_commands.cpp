@@ -17,6 +17,8 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include <sys/stat.h>
+
 using namespace kinwise;
 using namespace kinwise::test;
 using namespace Qt::StringLiterals;
@@ -240,9 +242,7 @@ void TestCommands::saveFails()
     if (deviceStays && !QFileInfo::exists(path))
         QSKIP("no /dev/full here");
     if (reason == u"<not regular>"_s) {
-        reason =
-            QCoreApplication::translate("kinwise::ReadingFile", "\"%1\" is not a regular file.")
-                .arg(QDir::toNativeSeparators(path));
+        reason = QCoreApplication::translate("kinwise::ReadingFile", "It is not a regular file.");
     } else if (reason.isEmpty()) {
         QFile probe(path);
         QVERIFY(!probe.open(QIODevice::WriteOnly));
@@ -300,29 +300,49 @@ void TestCommands::openCancelled()
 void TestCommands::openRefusesOtherNames_data()
 {
     QTest::addColumn<QString>("fileName");
-    QTest::newRow("upper-case suffix") << u"reading.MAN"_s;
-    QTest::newRow("text file") << u"x.txt"_s;
-    QTest::newRow("suffix not last") << u"reading.man.txt"_s;
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("refusal");
+    const QString checkTheFile = u"Please Check The File."_s;
+    const QString unreadable = u"The file %1 could not be read.\n\n%2"_s;
+    QTest::newRow("upper-case suffix") << u"reading.MAN"_s << u"file"_s << checkTheFile;
+    QTest::newRow("text file") << u"x.txt"_s << u"file"_s << checkTheFile;
+    QTest::newRow("suffix not last") << u"reading.man.txt"_s << u"file"_s << checkTheFile;
+    QTest::newRow("fifo") << u"reading.man"_s << u"fifo"_s << unreadable;
+    QTest::newRow("directory") << u"reading.man"_s << u"directory"_s << unreadable;
 }
 
+// A refused file leaves the main window as it was, and says why.
 void TestCommands::openRefusesOtherNames()
 {
     QFETCH(QString, fileName);
+    QFETCH(QString, kind);
+    QFETCH(QString, refusal);
     Session fake;
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(fileName);
-    QVERIFY(WriteBytes(path, FileOf(u"From File"_s, u"1975"_s, u"July"_s, u"15"_s)));
+    if (kind == u"fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (kind == u"directory")
+        QVERIFY(QDir().mkdir(path));
+    else
+        QVERIFY(WriteBytes(path, FileOf(u"From File"_s, u"1975"_s, u"July"_s, u"15"_s)));
     MainWindow* main = ShowMain();
     QVERIFY(main);
+    main->txtName->setText(u"Typed"_s);
 
     ClickOpen(main, fake, path);
 
     QCOMPARE(fake.messages.size(), 1);
-    QCOMPARE(fake.messages.first().text, Shown("Please Check The File."));
+    QString expected = Shown(refusal);
+    if (expected.contains(u"%1"))
+        expected = expected.arg(path, QString());
+    QVERIFY2(fake.messages.first().text.startsWith(expected),
+             qPrintable(fake.messages.first().text));
+    QVERIFY(fake.messages.first().text.size() > expected.size() || kind == u"file");
     QCOMPARE(fake.messages.first().icon, MessageIcon::Critical);
     QCOMPARE(FindWindow<MainWindow>(MainName), main);
-    QVERIFY(main->txtName->text().isEmpty());
+    QCOMPARE(main->txtName->text(), u"Typed"_s);
     QCOMPARE(ChosenMonth(main->cboMonth), u"January"_s);
     QCOMPARE(main->cboYear->currentText(), u"1900"_s);
     QVERIFY(!FindWindow(ResultName));
