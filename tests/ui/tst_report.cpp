@@ -92,22 +92,22 @@ private:
 QStringList ExpectedLayout(const Reading& r, const QString& dateOfBirth)
 {
     Expected e;
-    e.field(Shown("Name: "), r.PersonName).footer();
-    e.field(Shown("Date of Birth: "), dateOfBirth.toStdString()).footer();
-    e.heading(Shown("Mayan Day Number / Galactic Tone"));
-    e.field(Shown("Mayan Number: "), std::to_string(r.DayNumber)).footer();
-    e.field(Shown("Mayan Day Number's Description: "), r.NumberDescription).footer();
-    e.heading(Shown("Mayan Day Signs")).footer(u"G"_s);
-    e.field(Shown("Mayan Day Sign: "), r.DaySignName).footer();
-    e.field(Shown("Mayan Gemstone: "), r.Gemstone).footer();
-    e.field(Shown("Mayan Keywords: "), r.Keywords).footer();
-    e.field(Shown("Mayan Significance: "), r.Significance).footer();
-    e.field(Shown("Mayan Day Sign's Description: "), r.SignDescription).footer();
-    e.heading(Shown("Other Mayan Details"));
-    e.field(Shown("Mayan English Name: ", "the sign's name in the reader's language"),
-            r.EnglishName)
+    e.field(Shown(Context::Report, "Name: "), r.PersonName).footer();
+    e.field(Shown(Context::Report, "Date of Birth: "), dateOfBirth.toStdString()).footer();
+    e.heading(Shown(Context::Report, "Mayan Day Number / Galactic Tone"));
+    e.field(Shown(Context::Report, "Mayan Number: "), std::to_string(r.DayNumber)).footer();
+    e.field(Shown(Context::Report, "Mayan Day Number's Description: "), r.NumberDescription)
         .footer();
-    e.field(Shown("Famous Personalities born under this sign: "), r.FamousPersonalities);
+    e.heading(Shown(Context::Report, "Mayan Day Signs")).footer(u"G"_s);
+    e.field(Shown(Context::Report, "Mayan Day Sign: "), r.DaySignName).footer();
+    e.field(Shown(Context::Report, "Mayan Gemstone: "), r.Gemstone).footer();
+    e.field(Shown(Context::Report, "Mayan Keywords: "), r.Keywords).footer();
+    e.field(Shown(Context::Report, "Mayan Significance: "), r.Significance).footer();
+    e.field(Shown(Context::Report, "Mayan Day Sign's Description: "), r.SignDescription).footer();
+    e.heading(Shown(Context::Report, "Other Mayan Details"));
+    e.field(Shown(Context::Report, "Mayan English Name: "), r.EnglishName).footer();
+    e.field(Shown(Context::Report, "Famous Personalities born under this sign: "),
+            r.FamousPersonalities);
     e.add(u"V"_s, Footer());
     return e.blocks();
 }
@@ -236,8 +236,8 @@ void TestReport::pieces()
     QVERIFY(!plain.contains(u'\r'));
     QVERIFY(!plain.contains(QChar::LineSeparator));
     // Plain digits: no padding, no sign, no separator.
-    QVERIFY(plain.contains(
-        QRegularExpression(u"\n"_s + Shown("Mayan Number: ") + u"([1-9]|1[0-3])\n"_s)));
+    QVERIFY(plain.contains(QRegularExpression(u"\n"_s + Shown(Context::Report, "Mayan Number: ") +
+                                              u"([1-9]|1[0-3])\n"_s)));
     if (!wholeLine.isEmpty())
         QVERIFY2(plain.split(u'\n').contains(wholeLine), qPrintable(wholeLine));
 }
