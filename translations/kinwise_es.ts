@@ -32,22 +32,22 @@ Directory not found.
 Please verify the correct directory name was given.</source>
         <translation>%1
 Directorio no encontrado.
-Verifique que el nombre del directorio es correcto.</translation>
+Verifique que el nombre del directorio sea correcto.</translation>
     </message>
 </context>
 <context>
     <name>kinwise::AboutWindow</name>
     <message>
         <source>Kinwise generates your Day Number based on your date of birth. This is based on Mayan principles. Find more readings and news at %1.</source>
-        <translation>Kinwise calcula su número del día a partir de su fecha de nacimiento, según los principios mayas. Encuentre más lecturas y noticias en %1.</translation>
+        <translation>Kinwise calcula su número de día a partir de su fecha de nacimiento, según los principios mayas. Encuentre más lecturas y noticias en %1.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
-        <translation>Haga clic aquí para visitar %1</translation>
+        <translation>Visite %1</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Oportunidad de negocio desde casa. Inicie su propio negocio en Internet y gane dinero en línea. Obtenga este programa con la marca completa de su sitio web.</translation>
+        <translation>Oportunidad de negocio desde casa. Inicie su propio negocio en Internet y gane dinero en línea. Obtenga este programa totalmente personalizado con la marca de su sitio web.</translation>
     </message>
     <message>
         <source>Click here for more details.</source>
@@ -62,11 +62,11 @@ Verifique que el nombre del directorio es correcto.</translation>
     <name>kinwise::BrandPanel</name>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Ponga la marca de su sitio en este programa.  Aumente la fidelidad y las visitas a su sitio. Ponga aquí el nombre y el enlace de su sitio. Consulte &quot;Ayuda&quot; para más detalles.    Haga clic aquí para saber más sobre la marca compartida.</translation>
+        <translation>Personalice este programa con la marca de su sitio.  Aumente la fidelidad de sus visitantes y el tráfico. Coloque aquí su nombre y su enlace. Consulte “Ayuda” para más detalles.    Haga clic aquí para saber más sobre la marca compartida.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Oportunidad de negocio desde casa. Inicie su propio negocio en Internet y gane dinero en línea. Obtenga este programa con la marca completa de su sitio web. Haga clic aquí para más detalles.</translation>
+        <translation>Oportunidad de negocio desde casa. Inicie su propio negocio en Internet y gane dinero en línea. Obtenga este programa totalmente personalizado con la marca de su sitio web. Haga clic aquí para más detalles.</translation>
     </message>
 </context>
 <context>
@@ -81,7 +81,7 @@ Verifique que el nombre del directorio es correcto.</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visítenos en línea</translation>
+        <translation>&amp;Visitar nuestro sitio web</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -116,11 +116,11 @@ Verifique que el nombre del directorio es correcto.</translation>
     </message>
     <message>
         <source>Talk it over with friendly readers in our Mayan forum! Click Here To Visit %1 Now.</source>
-        <translation>¡Converse con lectores amables en nuestro foro maya! Visite %1 ahora.</translation>
+        <translation>¡Comente su lectura en nuestro foro maya! Visite %1 ahora.</translation>
     </message>
     <message>
         <source>Enter your date of birth and know more about your lucky Mayan Day Number!</source>
-        <translation>¡Ingrese su fecha de nacimiento y descubra más sobre su número maya de la suerte!</translation>
+        <translation>¡Ingrese su fecha de nacimiento y descubra más sobre su número de día maya!</translation>
     </message>
     <message>
         <source>&amp;Open Previously Saved Reading</source>
@@ -148,7 +148,7 @@ Verifique que el nombre del directorio es correcto.</translation>
     </message>
     <message>
         <source>Get My &amp;Mayan Astrology Sign</source>
-        <translation>Obtener mi signo de astrología &amp;maya</translation>
+        <translation>Obtener mi signo de día &amp;maya</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -160,11 +160,11 @@ Verifique que el nombre del directorio es correcto.</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>¡Por favor, ingrese una fecha o un mes correctos!</translation>
+        <translation>¡Ingrese un día y un mes válidos!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>¡Por favor, ingrese una fecha o un mes correctos !</translation>
+        <translation>¡Ingrese un día y un mes válidos!</translation>
     </message>
     <message>
         <source>January</source>
@@ -239,7 +239,7 @@ Verifique que el nombre del directorio es correcto.</translation>
     </message>
     <message>
         <source>Please Check The File.</source>
-        <translation>Por favor, revise el archivo.</translation>
+        <translation>Verifique que sea una lectura de Kinwise.</translation>
     </message>
     <message>
         <source>The report could not be printed.
@@ -258,7 +258,7 @@ Verifique que el nombre del directorio es correcto.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a regular file.</source>
-        <translation>&quot;%1&quot; no es un archivo común.</translation>
+        <translation>“%1” no es un archivo común.</translation>
     </message>
 </context>
 <context>
@@ -334,43 +334,43 @@ Verifique que el nombre del directorio es correcto.</translation>
     </message>
     <message>
         <source>Mayan Day Number / Galactic Tone</source>
-        <translation>Número maya del día / Tono galáctico</translation>
+        <translation>Número de día / Tono</translation>
     </message>
     <message>
         <source>Mayan Number: </source>
-        <translation>Número maya: </translation>
+        <translation>Número de día: </translation>
     </message>
     <message>
         <source>Mayan Day Number&apos;s Description: </source>
-        <translation>Descripción del número maya del día: </translation>
+        <translation>Descripción del número de día: </translation>
     </message>
     <message>
         <source>Mayan Day Signs</source>
-        <translation>Signos mayas del día</translation>
+        <translation>Signos de día</translation>
     </message>
     <message>
         <source>Mayan Day Sign: </source>
-        <translation>Signo maya del día: </translation>
+        <translation>Signo de día: </translation>
     </message>
     <message>
         <source>Mayan Gemstone: </source>
-        <translation>Piedra maya: </translation>
+        <translation>Piedra del signo: </translation>
     </message>
     <message>
         <source>Mayan Keywords: </source>
-        <translation>Palabras clave mayas: </translation>
+        <translation>Palabras clave: </translation>
     </message>
     <message>
         <source>Mayan Significance: </source>
-        <translation>Significado maya: </translation>
+        <translation>Significado: </translation>
     </message>
     <message>
         <source>Mayan Day Sign&apos;s Description: </source>
-        <translation>Descripción del signo maya del día: </translation>
+        <translation>Descripción del signo de día: </translation>
     </message>
     <message>
         <source>Other Mayan Details</source>
-        <translation>Otros detalles mayas</translation>
+        <translation>Más información</translation>
     </message>
     <message>
         <source>Mayan English Name: </source>
@@ -383,7 +383,7 @@ Verifique que el nombre del directorio es correcto.</translation>
     </message>
     <message>
         <source>Talk it over with friendly readers in our Mayan forum!</source>
-        <translation>¡Converse con lectores amables en nuestro foro maya!</translation>
+        <translation>¡Comente su lectura en nuestro foro maya!</translation>
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
@@ -411,13 +411,13 @@ Verifique que el nombre del directorio es correcto.</translation>
     </message>
     <message>
         <source>Mayan Day Number %1, the %2 tone. %3</source>
-        <translation>Número maya del día %1, el tono %2. %3</translation>
+        <translation>Número de día %1, el tono %2. %3</translation>
     </message>
     <message numerus="yes">
         <source>%n bar(s)</source>
         <extracomment>Bars of a Mayan numeral, each worth five.</extracomment>
         <translation>
-            <numerusform>%n barra</numerusform>
+            <numerusform>una barra</numerusform>
             <numerusform>%n barras</numerusform>
         </translation>
     </message>
@@ -425,13 +425,13 @@ Verifique que el nombre del directorio es correcto.</translation>
         <source>%n dot(s)</source>
         <extracomment>Dots of a Mayan numeral, each worth one.</extracomment>
         <translation>
-            <numerusform>%n punto</numerusform>
+            <numerusform>un punto</numerusform>
             <numerusform>%n puntos</numerusform>
         </translation>
     </message>
     <message>
         <source>Talk it over with friendly readers in our Mayan forum! Click Here To Visit %1 Now.</source>
-        <translation>¡Converse con lectores amables en nuestro foro maya! Visite %1 ahora.</translation>
+        <translation>¡Comente su lectura en nuestro foro maya! Visite %1 ahora.</translation>
     </message>
     <message>
         <source>Save</source>
@@ -447,7 +447,7 @@ Verifique que el nombre del directorio es correcto.</translation>
     </message>
     <message>
         <source>Mayan Day Number</source>
-        <translation>Número maya del día</translation>
+        <translation>Número de día</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -466,14 +466,14 @@ Verifique que el nombre del directorio es correcto.</translation>
     <name>kinwise::StartApplication</name>
     <message>
         <source>Application is already running</source>
-        <translation>La aplicación ya se está ejecutando</translation>
+        <translation>El programa ya se está ejecutando</translation>
     </message>
 </context>
 <context>
     <name>kinwise::UpdateReminder</name>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>Es posible que haya una actualización disponible para este programa<byte value="xd"/>¿Desea buscar una actualización?</translation>
+        <translation>Es posible que haya una actualización disponible para este programa.<byte value="xd"/>¿Desea buscar una actualización?</translation>
     </message>
 </context>
 </TS>

@@ -46,6 +46,7 @@ inline constexpr char Main[] = "kinwise::MainWindow";
 inline constexpr char Result[] = "kinwise::ResultWindow";
 inline constexpr char Report[] = "kinwise::ReportWindow";
 inline constexpr char About[] = "kinwise::AboutWindow";
+inline constexpr char Brand[] = "kinwise::BrandPanel";
 inline constexpr char HelpMenu[] = "kinwise::HelpMenu";
 inline constexpr char Commands[] = "kinwise::ReadingCommands";
 } // namespace Context
