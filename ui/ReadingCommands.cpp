@@ -1,15 +1,21 @@
 #include "ui/ReadingCommands.h"
 
 #include "platform/Identity.h"
-#include "ui/Texts.h"
 #include "ui/Windows.h"
 
+#include <QCoreApplication>
 #include <QTextCursor>
 #include <QTextEdit>
 
 namespace kinwise {
 
 namespace {
+
+// The texts of the reading commands, which several windows share.
+class ReadingCommands
+{
+    Q_DECLARE_TR_FUNCTIONS(kinwise::ReadingCommands)
+};
 
 modMayanNumerology::Language& StoredLanguage()
 {
@@ -56,14 +62,14 @@ ResultWindow* CalculateReading(const Reading& request)
 
 FileDialogRequest SaveDialogRequest()
 {
-    return {FileDialogRequest::Kind::Save, Identity::ApplicationTitle, Texts::SaveFilter(),
-            QStringLiteral("man")};
+    return {FileDialogRequest::Kind::Save, Identity::ApplicationTitle,
+            ReadingCommands::tr("Rich Text Format (*.man)"), QStringLiteral("man")};
 }
 
 FileDialogRequest OpenDialogRequest()
 {
-    return {FileDialogRequest::Kind::Open, Texts::OpenTitle(), Texts::OpenFilter(),
-            QStringLiteral("man")};
+    return {FileDialogRequest::Kind::Open, ReadingCommands::tr("Select the source file"),
+            ReadingCommands::tr("Mayan Astrology (*.man)"), QStringLiteral("man")};
 }
 
 void SaveReadingFile(QWidget* parent, const FileDialogRequest& dialog, const Reading& reading)
@@ -75,8 +81,10 @@ void SaveReadingFile(QWidget* parent, const FileDialogRequest& dialog, const Rea
     const std::optional<QString> failure =
         ReadingFile::WriteToPath(*path, ReadingFile::Encode(RequestOf(reading)));
     if (failure) {
-        platform().showMessage(parent, Texts::SaveFailed(*path, *failure), MessageIcon::Critical,
-                               MessageButtons::Ok);
+        platform().showMessage(
+            parent,
+            ReadingCommands::tr("The reading could not be saved to %1.\n\n%2").arg(*path, *failure),
+            MessageIcon::Critical, MessageButtons::Ok);
     }
 }
 
@@ -87,14 +95,16 @@ std::optional<ReadingFile::Request> OpenReadingFile(QWidget* parent)
         return std::nullopt;
     }
     if (!path->endsWith(QStringLiteral("man"), Qt::CaseSensitive)) {
-        platform().showMessage(parent, Texts::CheckTheFile(), MessageIcon::Critical,
-                               MessageButtons::Ok);
+        platform().showMessage(parent, ReadingCommands::tr("Please Check The File."),
+                               MessageIcon::Critical, MessageButtons::Ok);
         return std::nullopt;
     }
     ReadingFile::ReadResult read = ReadingFile::ReadFromPath(*path);
     if (const QString* failure = std::get_if<QString>(&read)) {
-        platform().showMessage(parent, Texts::OpenFailed(*path, *failure), MessageIcon::Critical,
-                               MessageButtons::Ok);
+        platform().showMessage(
+            parent,
+            ReadingCommands::tr("The file %1 could not be read.\n\n%2").arg(*path, *failure),
+            MessageIcon::Critical, MessageButtons::Ok);
         return std::nullopt;
     }
     return std::get<ReadingFile::Request>(std::move(read));
@@ -107,8 +117,9 @@ void PrintReport(QWidget* parent, QTextEdit* report)
     report->setTextCursor(cursor);
     const std::optional<QString> failure = platform().printDocument(*report->document());
     if (failure) {
-        platform().showMessage(parent, Texts::PrintFailed(*failure), MessageIcon::Critical,
-                               MessageButtons::Ok);
+        platform().showMessage(
+            parent, ReadingCommands::tr("The report could not be printed.\n\n%1").arg(*failure),
+            MessageIcon::Critical, MessageButtons::Ok);
     }
 }
 

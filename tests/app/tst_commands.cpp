@@ -130,7 +130,7 @@ void TestCommands::saveCancelled()
     const FileDialogRequest& request = fake.fileRequests.first();
     QCOMPARE(request.kind, FileDialogRequest::Kind::Save);
     QCOMPARE(request.title, u"Kinwise"_s);
-    QCOMPARE(request.filter, Shown("Rich Text Format (*.man)"));
+    QCOMPARE(request.filter, Shown(Context::Commands, "Rich Text Format (*.man)"));
     QVERIFY(request.filter.endsWith(u" (*.man)"_s)); // in every language
     QCOMPARE(request.defaultSuffix, u"man"_s);
     QVERIFY(fake.messages.isEmpty());
@@ -286,8 +286,8 @@ void TestCommands::openCancelled()
     QCOMPARE(fake.fileRequests.size(), 1);
     const FileDialogRequest& request = fake.fileRequests.first();
     QCOMPARE(request.kind, FileDialogRequest::Kind::Open);
-    QCOMPARE(request.title, Shown("Select the source file"));
-    QCOMPARE(request.filter, Shown("Mayan Astrology (*.man)"));
+    QCOMPARE(request.title, Shown(Context::Commands, "Select the source file"));
+    QCOMPARE(request.filter, Shown(Context::Commands, "Mayan Astrology (*.man)"));
     QVERIFY(request.filter.endsWith(u" (*.man)"_s)); // in every language
     QCOMPARE(request.defaultSuffix, u"man"_s);
     QVERIFY(fake.messages.isEmpty());
@@ -334,7 +334,7 @@ void TestCommands::openRefusesOtherNames()
     ClickOpen(main, fake, path);
 
     QCOMPARE(fake.messages.size(), 1);
-    QString expected = Shown(refusal);
+    QString expected = Shown(Context::Commands, refusal);
     if (expected.contains(u"%1"))
         expected = expected.arg(path, QString());
     QVERIFY2(fake.messages.first().text.startsWith(expected),
@@ -442,13 +442,15 @@ void TestCommands::openImpossibleDate_data()
     QTest::addColumn<QString>("message");
 
     QTest::newRow("31 April") << u"1980"_s << u"April"_s << u"31"_s
-                              << Shown("Please Enter Correct Date Or Month !");
+                              << Shown(Context::Main, "Please Enter Correct Date Or Month !");
     QTest::newRow("31 November") << u"1975"_s << u"November"_s << u"31"_s
-                                 << Shown("Please Enter Correct Date Or Month !");
+                                 << Shown(Context::Main, "Please Enter Correct Date Or Month !");
     QTest::newRow("29 February, common year")
-        << u"1981"_s << u"February"_s << u"29"_s << Shown("Please Enter Correct Date Or Month!");
+        << u"1981"_s << u"February"_s << u"29"_s
+        << Shown(Context::Main, "Please Enter Correct Date Or Month!");
     QTest::newRow("29 February 1900")
-        << u"1900"_s << u"February"_s << u"29"_s << Shown("Please Enter Correct Date Or Month!");
+        << u"1900"_s << u"February"_s << u"29"_s
+        << Shown(Context::Main, "Please Enter Correct Date Or Month!");
 }
 
 void TestCommands::openImpossibleDate()
@@ -538,8 +540,8 @@ void TestCommands::printClearsSelection()
     QCOMPARE(fake.printedTexts.size(), 1);
     const QString printed = fake.printedTexts.first();
     QCOMPARE(printed, box->toPlainText());
-    QVERIFY(printed.startsWith(Shown("Name: ") + u"Ana Lopez\n"_s + Footer() + u"\n\n"_s +
-                               Shown("Date of Birth: ")));
+    QVERIFY(printed.startsWith(Shown(Context::Report, "Name: ") + u"Ana Lopez\n"_s + Footer() +
+                               u"\n\n"_s + Shown(Context::Report, "Date of Birth: ")));
     QVERIFY(printed.endsWith(u'\n' + Footer()));
     QCOMPARE(printed.count(Footer()), 12);
 }
