@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
+#include <QLibrary>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -12,7 +13,9 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
+#if KINWISE_HAVE_CUPS
 #include <cups/cups.h>
+#endif
 
 #include <memory>
 
@@ -66,13 +69,24 @@ void PaintPages(const QTextDocument& document, QPrinter& printer)
 }
 
 // Qt's print plugin sends the job through libcups and drops the scheduler's answer, which libcups
-// keeps as the last answer of this thread.
+// keeps as the last answer of this thread. The plugin has loaded libcups by then, so asking for it
+// by name finds that same copy; the program itself never links it, and starts without it.
 std::optional<QString> JobRefusal()
 {
-    if (cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE) {
+#if KINWISE_HAVE_CUPS
+    QLibrary cups(QStringLiteral("cups"), 2);
+    using LastError = decltype(&cupsLastError);
+    using LastErrorString = decltype(&cupsLastErrorString);
+    const auto lastError = reinterpret_cast<LastError>(cups.resolve("cupsLastError"));
+    const auto lastErrorString =
+        reinterpret_cast<LastErrorString>(cups.resolve("cupsLastErrorString"));
+    if (!lastError || !lastErrorString || lastError() <= IPP_STATUS_OK_EVENTS_COMPLETE) {
         return std::nullopt;
     }
-    return QString::fromUtf8(cupsLastErrorString());
+    return QString::fromUtf8(lastErrorString());
+#else
+    return std::nullopt;
+#endif
 }
 
 } // namespace
