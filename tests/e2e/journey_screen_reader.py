@@ -24,11 +24,12 @@ from desktop import fail, log
 # speech has been said by then.
 LONGEST_SILENCE_SECONDS = 10.0
 # Orca's debug lines: it listens to the desktop from the first on; it takes an event into its
-# queue, out of it, or drops it unhandled; and it has ended the handling of an object's event.
+# queue, out of it, or drops a number of them from the queue in a flood; and it has ended the
+# handling of an object's event.
 LISTENING = "ORCA: Starting registry"
 QUEUED = "EVENT MANAGER: Queueing "
 DEQUEUED = "EVENT MANAGER: Dequeued "
-DROPPED = re.compile(r"EVENT MANAGER: Pruning (?!event queue)")
+DROPPED = re.compile(r"EVENT MANAGER: (\d+) events pruned")
 HANDLING, HANDLED = "vvvvv PROCESS OBJECT EVENT", "^^^^^ PROCESS OBJECT EVENT"
 UTTERANCE = re.compile(r"^(\d\d):(\d\d):(\d\d(?:\.\d+)?) - SPEECH OUTPUT: '(.*)'\s*[\[{]")
 # Orca is one per user on the whole machine: "--replace" kills every other Orca of the user, also
@@ -189,7 +190,8 @@ class ScreenReader:
         def probe():
             lines = list(self.lines)
             taken = sum(QUEUED in line for line in lines)
-            out = sum(DEQUEUED in line or bool(DROPPED.search(line)) for line in lines)
+            out = sum(DEQUEUED in line for line in lines) + sum(
+                int(dropped.group(1)) for dropped in map(DROPPED.search, lines) if dropped)
             handling = sum(HANDLING in line for line in lines)
             handled = sum(HANDLED in line for line in lines)
             settled = taken == taken_before[0] and taken == out and handling == handled
