@@ -34,6 +34,46 @@ Please verify the correct directory name was given.</source>
 Directorio no encontrado.
 Verifique que el nombre del directorio sea correcto.</translation>
     </message>
+    <message>
+        <source>File &amp;name:</source>
+        <translation>&amp;Nombre de archivo:</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>Tipo de archivo:</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>El archivo %1 ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>%1
+File not found.
+Please verify the correct file name was given.</source>
+        <translation>%1
+Archivo no encontrado.
+Verifique que el nombre del archivo sea correcto.</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Nombre de archivo no válido</translation>
+    </message>
+</context>
+<context>
+    <name>QIODevice</name>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No hay ningún archivo o directorio con ese nombre</translation>
+    </message>
 </context>
 <context>
     <name>kinwise::AboutWindow</name>
