@@ -83,6 +83,7 @@ Verifique que el nombre del archivo sea correcto.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
+        <extracomment>%1 is the site&apos;s web address.</extracomment>
         <translation>Visite %1</translation>
     </message>
     <message>
@@ -156,6 +157,7 @@ Verifique que el nombre del archivo sea correcto.</translation>
     </message>
     <message>
         <source>Talk it over with friendly readers in our Mayan forum! Click Here To Visit %1 Now.</source>
+        <extracomment>%1 is the site&apos;s web address.</extracomment>
         <translation>¡Comente su lectura en nuestro foro maya! Visite %1 ahora.</translation>
     </message>
     <message>
@@ -259,6 +261,7 @@ Verifique que el nombre del archivo sea correcto.</translation>
     <name>kinwise::ReadingCommands</name>
     <message>
         <source>Rich Text Format (*.man)</source>
+        <extracomment>The type of a saved reading file (the file itself is not RTF).</extracomment>
         <translation>Formato de texto enriquecido (*.man)</translation>
     </message>
     <message>
@@ -305,6 +308,7 @@ Verifique que el nombre del archivo sea correcto.</translation>
     <name>kinwise::ReportWindow</name>
     <message>
         <source>Report</source>
+        <extracomment>The report box as a screen reader names it.</extracomment>
         <translation>Informe</translation>
     </message>
     <message>
@@ -471,6 +475,7 @@ Verifique que el nombre del archivo sea correcto.</translation>
     </message>
     <message>
         <source>Talk it over with friendly readers in our Mayan forum! Click Here To Visit %1 Now.</source>
+        <extracomment>%1 is the site&apos;s web address.</extracomment>
         <translation>¡Comente su lectura en nuestro foro maya! Visite %1 ahora.</translation>
     </message>
     <message>
@@ -513,6 +518,7 @@ Verifique que el nombre del archivo sea correcto.</translation>
     <name>kinwise::UpdateReminder</name>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <extracomment>The carriage return breaks the line.</extracomment>
         <translation>Es posible que haya una actualización disponible para este programa.<byte value="xd"/>¿Desea buscar una actualización?</translation>
     </message>
 </context>
