@@ -63,6 +63,7 @@ ResultWindow* CalculateReading(const Reading& request)
 FileDialogRequest SaveDialogRequest()
 {
     return {FileDialogRequest::Kind::Save, Identity::ApplicationTitle,
+            //: The type of a saved reading file (the file itself is not RTF).
             ReadingCommands::tr("Rich Text Format (*.man)"), QStringLiteral("man")};
 }
 
