@@ -24,11 +24,13 @@ from desktop import fail, log
 # speech has been said by then.
 LONGEST_SILENCE_SECONDS = 10.0
 # Orca's debug lines: it listens to the desktop from the first on; it takes an event into its
-# queue, out of it, or drops it unhandled; and it has ended the handling of an object's event.
+# queue, out of it, or drops it unhandled (one by one, or in a flood only as a count); and it has
+# ended the handling of an object's event.
 LISTENING = "ORCA: Starting registry"
 QUEUED = "EVENT MANAGER: Queueing "
 DEQUEUED = "EVENT MANAGER: Dequeued "
 DROPPED = re.compile(r"EVENT MANAGER: Pruning (?!event queue)")
+FLOOD_DROPPED = re.compile(r"EVENT MANAGER: (\d+) events pruned\.")
 HANDLING, HANDLED = "vvvvv PROCESS OBJECT EVENT", "^^^^^ PROCESS OBJECT EVENT"
 UTTERANCE = re.compile(r"^(\d\d):(\d\d):(\d\d(?:\.\d+)?) - SPEECH OUTPUT: '(.*)'\s*[\[{]")
 # Orca is one per user on the whole machine: "--replace" kills every other Orca of the user, also
@@ -190,6 +192,7 @@ class ScreenReader:
             lines = list(self.lines)
             taken = sum(QUEUED in line for line in lines)
             out = sum(DEQUEUED in line or bool(DROPPED.search(line)) for line in lines)
+            out += sum(int(found.group(1)) for found in map(FLOOD_DROPPED.search, lines) if found)
             handling = sum(HANDLING in line for line in lines)
             handled = sum(HANDLED in line for line in lines)
             settled = taken == taken_before[0] and taken == out and handling == handled
@@ -291,8 +294,9 @@ def walk(desktop, reader, expected, report):
 
     def from_menu(window, menu_key, item, item_key):
         """Opens a menu by its key and takes its item by the item's key once it shows: keys
-        typed at once may come before the menu is open."""
+        typed at once may come before the menu is open, or before the window is active again."""
         def choose():
+            d.wait_until("the window to be active", lambda: a11y.has_state(window, "active"))
             key(menu_key)
             d.wait_until(f"the menu of {item!r} to open",
                          lambda: a11y.find(window, "menu item", item, test=a11y.showing))
