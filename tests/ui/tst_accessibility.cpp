@@ -1,5 +1,6 @@
 // What a screen reader is told of every focusable control: its role, its name and, for the date
-// lists, the entry they hold; and where each window puts the first focus.
+// lists, the entry they hold, their entries and actions; and where each window puts the first
+// focus.
 #include "support/Driver.h"
 #include "support/WidgetSuite.h"
 #include "ui/AboutWindow.h"
@@ -23,9 +24,11 @@ struct Voice
     // The name in English and in Spanish; a trailing "*" asks only for the start of the name.
     const char* name;
     const char* spanishName;
-    // The value of a list in English and in Spanish; empty for other controls.
+    // The value of a list in English and in Spanish, and its count of entries; empty for other
+    // controls.
     const char* value = "";
     const char* spanishValue = "";
+    int entries = 0;
 };
 
 // The reading shown is that of 15 July 1975: day number 6, the Rhythmic tone.
@@ -33,10 +36,10 @@ struct Voice
 const Voice Voices[] = {
     {"main", "txtName", QAccessible::EditableText, "Name", "Nombre"},
     {"main", "cboMonth", QAccessible::ComboBox, "Month of birth", "Mes de nacimiento",
-     "January", "Enero"},
-    {"main", "cboDate", QAccessible::ComboBox, "Day of birth", "Día de nacimiento", "1", "1"},
+     "January", "Enero", 12},
+    {"main", "cboDate", QAccessible::ComboBox, "Day of birth", "Día de nacimiento", "1", "1", 31},
     {"main", "cboYear", QAccessible::ComboBox, "Year of birth", "Año de nacimiento",
-     "1900", "1900"},
+     "1900", "1900", 117},
     {"main", "cmdCalculate", QAccessible::Button, "Get My Mayan Numerology Reading",
      "Obtener mi lectura de numerología maya"},
     {"main", "cmdOpen", QAccessible::Button, "Open Previously Saved Reading",
@@ -116,6 +119,12 @@ QString ShownText(QAccessibleInterface* voice)
     return text ? text->text(0, text->characterCount()) : QStringLiteral("(no text)");
 }
 
+// A list's entries, as its one child, Qt's popup list, holds them.
+int EntryCount(QAccessibleInterface* voice)
+{
+    return voice->childCount() == 1 ? voice->child(0)->childCount() : -1;
+}
+
 } // namespace
 
 class TestAccessibility : public WidgetSuite
@@ -136,11 +145,13 @@ private slots:
         QTest::addColumn<int>("role");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("entries");
         for (const Voice& voice : Voices) {
             QTest::addRow("%s %s", voice.window, voice.control)
                 << voice.window << voice.control << int(voice.role)
                 << QString::fromUtf8(InSpanish() ? voice.spanishName : voice.name)
-                << QString::fromUtf8(InSpanish() ? voice.spanishValue : voice.value);
+                << QString::fromUtf8(InSpanish() ? voice.spanishValue : voice.value)
+                << voice.entries;
         }
     }
 
@@ -151,6 +162,7 @@ private slots:
         QFETCH(int, role);
         QFETCH(QString, name);
         QFETCH(QString, value);
+        QFETCH(int, entries);
         QWidget* widget = Find<QWidget>(OpenWindow(window), control);
         QVERIFY(widget);
         QAccessibleInterface* voice = QAccessible::queryAccessibleInterface(widget);
@@ -161,6 +173,12 @@ private slots:
         if (!value.isEmpty()) {
             QCOMPARE(voice->text(QAccessible::Value), value);
             QCOMPARE(ShownText(voice), value);
+            QCOMPARE(EntryCount(voice), entries);
+            QAccessibleActionInterface* actions = voice->actionInterface();
+            QVERIFY(actions);
+            QCOMPARE(actions->actionNames(),
+                     QStringList({QAccessibleActionInterface::showMenuAction(),
+                                  QAccessibleActionInterface::pressAction()}));
         }
     }
 
