@@ -4,9 +4,10 @@
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QComboBox>
-#include <QEvent>
-#include <QLabel>
+#include <QFocusFrame>
+#include <QPointer>
 
 namespace kinwise {
 
@@ -121,26 +122,17 @@ QAccessibleInterface* ChoiceListFactory(const QString& className, QObject* objec
     return nullptr;
 }
 
-// A label turns into a text control when it first gets the focus, which lays its text out a
-// pixel higher; the label is told nothing of its focus, so it looks as it always did.
-class FocusUntold : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        return event->type() == QEvent::FocusIn || QObject::eventFilter(watched, event);
-    }
-};
-
 } // namespace
 
-void GiveFirstFocus(QLabel* label)
+void GiveFirstFocus(QWidget* widget)
 {
-    label->installEventFilter(new FocusUntold(label));
-    label->setFocus();
+    auto* frame = new QFocusFrame(widget->parentWidget());
+    frame->hide();
+    QObject::connect(qApp, &QApplication::focusChanged, frame,
+                     [frame, watched = QPointer<QWidget>(widget)](QWidget*, QWidget* now) {
+                         frame->setWidget(now == watched ? now : nullptr);
+                     });
+    widget->setFocus();
 }
 
 void InstallAccessibility()

@@ -349,8 +349,11 @@ def walk(desktop, reader, expected, report):
     description = a11y.text(a11y.find(result, "label", test=lambda n: len(a11y.name(n)) > 200
                                       and not a11y.name(n).startswith(say["reading"])))
     expected.append(("calculate", (say["reading"], description)))
-    take("Tab to the brand link", lambda: key("Tab"),
+    # The reading comes first in the window's order: before it the last link, after it Save.
+    take("Shift+Tab to the brand link", lambda: key("shift+Tab"),
          lambda: h.focused(a11y, result, "link"), say["link"])
+    take("Tab to the reading", lambda: key("Tab"),
+         lambda: h.focused(a11y, result, "label"), say["reading"])
     take("Tab to Save", lambda: key("Tab"),
          lambda: h.focused(a11y, result, "push button", say["save"]),
          spoken(say["save"], "push button"))

@@ -1,6 +1,6 @@
 // What a screen reader is told of every focusable control: its role, its name and, for the date
 // lists, the entry they hold, their entries and actions; and where each window puts the first
-// focus.
+// focus, how it shows and where the first Tab goes.
 #include "support/Driver.h"
 #include "support/WidgetSuite.h"
 #include "ui/AboutWindow.h"
@@ -8,6 +8,7 @@
 #include "ui/ReadingCommands.h"
 
 #include <QAccessible>
+#include <QFocusFrame>
 #include <QSet>
 #include <QTextEdit>
 
@@ -209,32 +210,43 @@ private slots:
         QVERIFY2(focusable.isEmpty(), qPrintable(focusable.values().join(QLatin1Char(' '))));
     }
 
-    // Where the keyboard, and with it a screen reader, starts in each window.
+    // Where the keyboard, and with it a screen reader, starts in each window, that a control
+    // drawing no focus of its own is framed, and where the first Tab goes.
     void firstFocus_data()
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("framed");
+        QTest::addColumn<QString>("afterTab");
         QTest::newRow("main") << "main"
-                              << "txtName";
-        QTest::newRow("result: the reading") << "result"
-                                             << "lblMayanDayNumber";
+                              << "txtName" << false << "cboMonth";
+        QTest::newRow("result: the reading, framed") << "result"
+                                                     << "lblMayanDayNumber" << true << "cmdSave";
         QTest::newRow("report: the report") << "report"
-                                            << "RTB";
+                                            << "RTB" << false << "cmdSave";
         QTest::newRow("about") << "about"
-                               << "cmdOK";
+                               << "cmdOK" << false << "lblHomePage";
     }
 
     void firstFocus()
     {
         QFETCH(QString, window);
         QFETCH(QString, control);
+        QFETCH(bool, framed);
+        QFETCH(QString, afterTab);
         QWidget* shown = OpenWindow(window);
         QVERIFY(Activate(shown));
-        QTRY_COMPARE(QApplication::focusWidget(), Find<QWidget>(shown, control));
-        if (auto* report = qobject_cast<QTextEdit*>(QApplication::focusWidget())) {
+        QWidget* first = Find<QWidget>(shown, control);
+        QTRY_COMPARE(QApplication::focusWidget(), first);
+        if (auto* report = qobject_cast<QTextEdit*>(first)) {
             QCOMPARE(report->textCursor().position(), 0);
             QVERIFY(report->textInteractionFlags() & Qt::TextSelectableByKeyboard);
         }
+        auto* frame = shown->findChild<QFocusFrame*>();
+        QCOMPARE(frame && frame->isVisible() && frame->widget() == first, framed);
+        QTest::keyClick(first, Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), Find<QWidget>(shown, afterTab));
+        QVERIFY(!frame || !frame->isVisible());
     }
 };
 
