@@ -1,6 +1,6 @@
 // What a screen reader is told of every focusable control: its role, its name and, for the date
-// lists, the entry they hold, their entries and actions; and where each window puts the first
-// focus, how it shows and where the first Tab goes.
+// lists, the entry they hold, their entries and actions; where each window puts the first focus;
+// and that the report's text holds what it shows.
 #include "support/Driver.h"
 #include "support/WidgetSuite.h"
 #include "ui/AboutWindow.h"
@@ -13,6 +13,7 @@
 #include <QTextEdit>
 
 using namespace kinwise;
+using namespace Qt::StringLiterals;
 using namespace kinwise::test;
 
 namespace {
@@ -247,6 +248,30 @@ private slots:
         QTest::keyClick(first, Qt::Key_Tab);
         QTRY_COMPARE(QApplication::focusWidget(), Find<QWidget>(shown, afterTab));
         QVERIFY(!frame || !frame->isVisible());
+    }
+
+    // A name read from a file may hold control characters: the report shows each as its picture,
+    // and a screen reader gets the same text, with nothing after a NUL cut off.
+    void reportTextHoldsWhatItShows_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("NUL") << u"Ann\u0000Lee"_s << u"Ann\u2400Lee"_s;
+        QTest::newRow("escape, DEL") << u"A\u0001\u001b\u007fB"_s << u"A\u2401\u241b\u2421B"_s;
+        QTest::newRow("tab kept") << u"A\tB"_s << u"A\tB"_s;
+    }
+
+    void reportTextHoldsWhatItShows()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, shown);
+        Reading reading = EngineReading(QStringLiteral("July"), 15, 1975);
+        reading.PersonName = name.toStdString();
+        ReportWindow* report = OpenReportWindow(reading);
+        QAccessibleTextInterface* text =
+            QAccessible::queryAccessibleInterface(report->RTB)->textInterface();
+        const QString read = text->text(0, text->characterCount());
+        QVERIFY2(read.contains(shown), qPrintable(read.left(40)));
     }
 };
 
