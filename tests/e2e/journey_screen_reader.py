@@ -32,6 +32,8 @@ DEQUEUED = "EVENT MANAGER: Dequeued "
 DROPPED = re.compile(r"EVENT MANAGER: Pruning (?!event queue)")
 FLOOD_DROPPED = re.compile(r"EVENT MANAGER: (\d+) events pruned\.")
 HANDLING, HANDLED = "vvvvv PROCESS OBJECT EVENT", "^^^^^ PROCESS OBJECT EVENT"
+# Orca has ended the handling of a key's press or release.
+KEY_HANDLED = "^^^^^ PROCESS ATSPI_KEY_"
 UTTERANCE = re.compile(r"^(\d\d):(\d\d):(\d\d(?:\.\d+)?) - SPEECH OUTPUT: '(.*)'\s*[\[{]")
 # Orca is one per user on the whole machine: "--replace" kills every other Orca of the user, also
 # another journey's on another display, so journeys that run Orca take turns by this lock.
@@ -183,6 +185,21 @@ class ScreenReader:
         d.wait_until(f"{what}: Orca to handle its events", self.handled_all(),
                      LONGEST_SILENCE_SECONDS)
 
+    def press(self, desktop, keys):
+        """Presses keys ("alt+h") one key event at a time, each once Orca has handled the one
+        before: Qt waits only 100 ms for Orca's answer to a key, and answers that come late can
+        put the keys of a chord out of order (an Alt+H that opens the menu and closes it)."""
+        names = keys.split("+")
+        for action, order in (("keydown", names), ("keyup", names[::-1])):
+            for name in order:
+                handled = self.keys_handled()
+                desktop.run(["xdotool", action, name])
+                d.wait_until(f"Orca to take the {action} of {name}",
+                             lambda: self.keys_handled() > handled, LONGEST_SILENCE_SECONDS)
+
+    def keys_handled(self):
+        return sum(line.startswith(KEY_HANDLED) for line in list(self.lines))
+
     def handled_all(self):
         """A probe that holds once Orca has handled every event it took, and has taken no new
         one since the probe before."""
@@ -280,7 +297,8 @@ def spoken(name, role):
 def walk(desktop, reader, expected, report):
     """The reading by keyboard; expected gets (step, phrases Orca must say after it)."""
     a11y = desktop.a11y
-    key = desktop.key
+    def key(keys):
+        reader.press(desktop, keys)
     say = PHRASES
     is_main = h.is_main(a11y, say["calculate"])
     is_result = h.is_result(a11y, say["result"])
