@@ -2,25 +2,66 @@
 
 #include "ui/LinkLabel.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QComboBox>
-#include <QEvent>
-#include <QLabel>
+#include <QFocusFrame>
+#include <QPointer>
 
 namespace kinwise {
 
 namespace {
 
-// A choice-only list as a screen reader needs it: its purpose as its name and the chosen entry as
-// its value and its text. Qt's own interface on Linux names the list by its entry and tells a
-// reader of a new entry in no way that it speaks. The text is the entry shown highlighted, so a
-// new entry is a change of selected text, which readers speak.
+// A choice-only list as Qt gives it, with its entries and actions, that also has its purpose as
+// its name: Qt on Linux names a list by its entry, and a caption beside it would hide the purpose.
 class AccessibleChoiceList : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
     explicit AccessibleChoiceList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox)
     {
         QObject::connect(list, &QComboBox::currentIndexChanged, list, [this] { announce(); });
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value) {
+            return list()->currentText();
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override
+    {
+        auto found = QAccessibleWidget::relations(match);
+        found.removeIf([](const auto& relation) { return relation.second == QAccessible::Label; });
+        return found;
+    }
+
+    // The entries: Qt's own interface of the popup list.
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child && child->object() == list()->view() ? 0 : -1;
+    }
+
+    // Qt's actions of a list: both open the popup, or close it when it is open.
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (!actionNames().contains(action)) {
+            return;
+        }
+        if (list()->view()->isVisible()) {
+            list()->hidePopup();
+        } else {
+            list()->showPopup();
+        }
     }
 
     void* interface_cast(QAccessible::InterfaceType type) override
@@ -31,28 +72,9 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
 
-    QString text(QAccessible::Text t) const override
-    {
-        switch (t) {
-        case QAccessible::Name:
-            return list()->accessibleName();
-        case QAccessible::Value:
-            return list()->currentText();
-        default:
-            return QAccessibleWidget::text(t);
-        }
-    }
-
-    // The purpose is the name; a caption beside the list would hide it from readers.
-    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
-    relations(QAccessible::Relation match) const override
-    {
-        auto found = QAccessibleWidget::relations(match);
-        found.removeIf([](const auto& relation) { return relation.second == QAccessible::Label; });
-        return found;
-    }
-
-    // The text: the chosen entry, read-only and selected as a closed list shows it.
+    // Until Qt 6.8, whose QAccessibleAnnouncementEvent can say the new entry, the list tells it as
+    // text: the entry shown selected, so a new entry is an insertion of selected text, which Orca
+    // speaks; Orca passes over the name and selection changes Qt sends for a list.
     void selection(int, int* start, int* end) const override
     {
         *start = 0;
@@ -100,26 +122,17 @@ QAccessibleInterface* ChoiceListFactory(const QString& className, QObject* objec
     return nullptr;
 }
 
-// A label turns into a text control when it first gets the focus, which lays its text out a
-// pixel higher; the label is told nothing of its focus, so it looks as it always did.
-class FocusUntold : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        return event->type() == QEvent::FocusIn || QObject::eventFilter(watched, event);
-    }
-};
-
 } // namespace
 
-void GiveFirstFocus(QLabel* label)
+void GiveFirstFocus(QWidget* widget)
 {
-    label->installEventFilter(new FocusUntold(label));
-    label->setFocus();
+    auto* frame = new QFocusFrame(widget->parentWidget());
+    frame->hide();
+    QObject::connect(qApp, &QApplication::focusChanged, frame,
+                     [frame, watched = QPointer<QWidget>(widget)](QWidget*, QWidget* now) {
+                         frame->setWidget(now == watched ? now : nullptr);
+                     });
+    widget->setFocus();
 }
 
 void InstallAccessibility()

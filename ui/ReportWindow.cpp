@@ -115,9 +115,19 @@ void EmptyOurClipboards()
     EmptyIfOurs(QClipboard::Selection);
 }
 
+// A control character other than a tab or a line end shows as its Unicode picture, which the
+// screen, the printed page and a screen reader all get: the box a font draws for a NUL, left in,
+// would end the text at the NUL for a screen reader.
 QString Text(const std::string& utf8)
 {
-    return QString::fromStdString(utf8);
+    QString text = QString::fromStdString(utf8);
+    for (QChar& c : text) {
+        const char16_t code = c.unicode();
+        if ((code < 0x20 && code != u'\t' && code != u'\n' && code != u'\r') || code == 0x7f) {
+            c = QChar(code == 0x7f ? u'\u2421' : char16_t(0x2400 + code));
+        }
+    }
+    return text;
 }
 
 } // namespace

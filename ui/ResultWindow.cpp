@@ -75,6 +75,9 @@ ResultWindow::ResultWindow(const Reading& reading)
     connect(cmdSave, &QPushButton::clicked, this, &ResultWindow::save);
 
     buildMenuBar();
+    // The window opens on the reading, which Tab leaves for Save and Shift+Tab comes back to.
+    lblMayanDayNumber->setFocusPolicy(Qt::TabFocus);
+    QWidget::setTabOrder(lblMayanDayNumber, cmdSave);
     QWidget::setTabOrder(cmdSave, cmdBack);
     QWidget::setTabOrder(cmdBack, Label14);
     showReading();
@@ -142,8 +145,7 @@ void ResultWindow::showReading()
 }
 
 // A screen reader speaks the reading as the window opens: the first focus is on the day number,
-// whose accessible name is the whole reading (readers speak no description of a label). A label
-// draws no focus, so nothing changes on the screen, and Tab goes on as before.
+// whose accessible name is the whole reading (readers speak no description of a label).
 void ResultWindow::announceReading(const QString& toneName)
 {
     lblMayanDayNumber->setAccessibleName(

@@ -1,5 +1,6 @@
 // What a screen reader is told of every focusable control: its role, its name and, for the date
-// lists, the entry they hold; and where each window puts the first focus.
+// lists, the entry they hold, their entries and actions; where each window puts the first focus;
+// and that the report's text holds what it shows.
 #include "support/Driver.h"
 #include "support/WidgetSuite.h"
 #include "ui/AboutWindow.h"
@@ -7,10 +8,12 @@
 #include "ui/ReadingCommands.h"
 
 #include <QAccessible>
+#include <QFocusFrame>
 #include <QSet>
 #include <QTextEdit>
 
 using namespace kinwise;
+using namespace Qt::StringLiterals;
 using namespace kinwise::test;
 
 namespace {
@@ -27,15 +30,17 @@ struct Voice
     const char* name;
     // The value of a list; empty for other controls.
     const char* value = "";
+    // A list's count of entries; 0 for other controls.
+    int entries = 0;
 };
 
 // The reading shown is that of 15 July 1975: day number 6, the Rhythmic tone.
 // clang-format off
 const Voice Voices[] = {
     {"main", "txtName", QAccessible::EditableText, Context::Main, "Name"},
-    {"main", "cboMonth", QAccessible::ComboBox, Context::Main, "Month of birth", "January"},
-    {"main", "cboDate", QAccessible::ComboBox, Context::Main, "Day of birth", "1"},
-    {"main", "cboYear", QAccessible::ComboBox, Context::Main, "Year of birth", "1900"},
+    {"main", "cboMonth", QAccessible::ComboBox, Context::Main, "Month of birth", "January", 12},
+    {"main", "cboDate", QAccessible::ComboBox, Context::Main, "Day of birth", "1", 31},
+    {"main", "cboYear", QAccessible::ComboBox, Context::Main, "Year of birth", "1900", 117},
     {"main", "cmdCalculate", QAccessible::Button, Context::Main, "&Get My Mayan Numerology Reading"},
     {"main", "cmdOpen", QAccessible::Button, Context::Main, "&Open Previously Saved Reading"},
     {"main", "Label14", QAccessible::Link, Context::Main,
@@ -135,10 +140,12 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("english");
+        QTest::addColumn<int>("entries");
         for (const Voice& voice : Voices) {
             QTest::addRow("%s %s", voice.window, voice.control)
                 << voice.window << voice.control << int(voice.role) << Translated(voice, voice.name)
-                << Shown(voice.context, voice.value) << QString::fromUtf8(voice.name);
+                << Shown(voice.context, voice.value) << QString::fromUtf8(voice.name)
+                << voice.entries;
         }
     }
 
@@ -150,6 +157,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, value);
         QFETCH(QString, english);
+        QFETCH(int, entries);
         QWidget* widget = Find<QWidget>(OpenWindow(window), control);
         QVERIFY(widget);
         QAccessibleInterface* voice = QAccessible::queryAccessibleInterface(widget);
@@ -163,6 +171,14 @@ private slots:
         if (!value.isEmpty()) {
             QCOMPARE(voice->text(QAccessible::Value), value);
             QCOMPARE(ShownText(voice), value);
+            // The entries are those of the list's one child, Qt's popup list.
+            QCOMPARE(voice->childCount(), 1);
+            QCOMPARE(voice->child(0)->childCount(), entries);
+            QAccessibleActionInterface* actions = voice->actionInterface();
+            QVERIFY(actions);
+            QCOMPARE(actions->actionNames(),
+                     QStringList({QAccessibleActionInterface::showMenuAction(),
+                                  QAccessibleActionInterface::pressAction()}));
         }
     }
 
@@ -193,32 +209,65 @@ private slots:
         QVERIFY2(focusable.isEmpty(), qPrintable(focusable.values().join(QLatin1Char(' '))));
     }
 
-    // Where the keyboard, and with it a screen reader, starts in each window.
+    // Where the keyboard, and with it a screen reader, starts in each window, that a control
+    // drawing no focus of its own is framed, and where the first Tab goes.
     void firstFocus_data()
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("framed");
+        QTest::addColumn<QString>("afterTab");
         QTest::newRow("main") << "main"
-                              << "txtName";
-        QTest::newRow("result: the reading") << "result"
-                                             << "lblMayanDayNumber";
+                              << "txtName" << false << "cboMonth";
+        QTest::newRow("result: the reading, framed") << "result"
+                                                     << "lblMayanDayNumber" << true << "cmdSave";
         QTest::newRow("report: the report") << "report"
-                                            << "RTB";
+                                            << "RTB" << false << "cmdSave";
         QTest::newRow("about") << "about"
-                               << "cmdOK";
+                               << "cmdOK" << false << "lblHomePage";
     }
 
     void firstFocus()
     {
         QFETCH(QString, window);
         QFETCH(QString, control);
+        QFETCH(bool, framed);
+        QFETCH(QString, afterTab);
         QWidget* shown = OpenWindow(window);
         QVERIFY(Activate(shown));
-        QTRY_COMPARE(QApplication::focusWidget(), Find<QWidget>(shown, control));
-        if (auto* report = qobject_cast<QTextEdit*>(QApplication::focusWidget())) {
+        QWidget* first = Find<QWidget>(shown, control);
+        QTRY_COMPARE(QApplication::focusWidget(), first);
+        if (auto* report = qobject_cast<QTextEdit*>(first)) {
             QCOMPARE(report->textCursor().position(), 0);
             QVERIFY(report->textInteractionFlags() & Qt::TextSelectableByKeyboard);
         }
+        auto* frame = shown->findChild<QFocusFrame*>();
+        QCOMPARE(frame && frame->isVisible() && frame->widget() == first, framed);
+        QTest::keyClick(first, Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), Find<QWidget>(shown, afterTab));
+        QVERIFY(!frame || !frame->isVisible());
+    }
+
+    // A name read from a file may hold control characters: the report shows each as its picture,
+    // and a screen reader gets the same text, with nothing after a NUL cut off.
+    void reportTextHoldsWhatItShows_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("NUL") << u"Ann\u0000Lee"_s << u"Ann\u2400Lee"_s;
+        QTest::newRow("escape, DEL") << u"A\u0001\u001b\u007fB"_s << u"A\u2401\u241b\u2421B"_s;
+        QTest::newRow("tab kept") << u"A\tB"_s << u"A\tB"_s;
+    }
+
+    void reportTextHoldsWhatItShows()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, shown);
+        Reading reading = EngineReading(QStringLiteral("July"), 15, 1975);
+        reading.PersonName = name.toStdString();
+        QAccessibleTextInterface* text =
+            QAccessible::queryAccessibleInterface(OpenReportWindow(reading)->RTB)->textInterface();
+        QVERIFY(text->text(0, text->characterCount()).contains(shown));
     }
 };
 
