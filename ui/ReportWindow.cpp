@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPalette>
 #include <QPushButton>
 #include <QTextCursor>
@@ -115,6 +116,24 @@ void EmptyOurClipboards()
     EmptyIfOurs(QClipboard::Selection);
 }
 
+// The report read line by line with the arrow keys.
+class ReportText : public QTextEdit
+{
+public:
+    using QTextEdit::QTextEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        // Enter would reach the window's default button: a reader must not fall into a dialog.
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            event->accept();
+            return;
+        }
+        QTextEdit::keyPressEvent(event);
+    }
+};
+
 QString Text(const std::string& utf8)
 {
     return QString::fromStdString(utf8);
@@ -173,7 +192,7 @@ ReportWindow::ReportWindow(QWidget* resultWindow, const Reading& reading)
     Label1 = MakeHomeLink(QStringLiteral("Label1"), Texts::SiteLink(),
                           Style::Twips(1867, 180, 3990, 195), false, this);
 
-    RTB = new QTextEdit(this);
+    RTB = new ReportText(this);
     RTB->setObjectName(QStringLiteral("RTB"));
     RTB->setGeometry(Style::Twips(30, 390, 7665, 6135));
     RTB->setReadOnly(true);
