@@ -10,12 +10,15 @@
 #include "ui/Style.h"
 #include "ui/Texts.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QClipboard>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPalette>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -132,6 +135,30 @@ protected:
         }
         QTextEdit::keyPressEvent(event);
     }
+
+    // The report as the box draws it, without the caret. Qt 6.4 draws a caret of width 0 as a
+    // hairline on screens scaled by a fraction (150 %), so the box paints its document itself.
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPainter painter(viewport());
+        const QPoint scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
+        painter.translate(-scrolled);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = event->rect().translated(scrolled);
+        context.palette = palette();
+        context.cursorPosition = -1;
+        const QTextCursor caret = textCursor();
+        if (caret.hasSelection()) {
+            const QPalette::ColorGroup group = hasFocus() ? QPalette::Active : QPalette::Inactive;
+            QAbstractTextDocumentLayout::Selection selection;
+            selection.cursor = caret;
+            selection.format.setBackground(palette().brush(group, QPalette::Highlight));
+            selection.format.setForeground(palette().brush(group, QPalette::HighlightedText));
+            context.selections.append(selection);
+        }
+        painter.setClipRect(context.clip);
+        document()->documentLayout()->draw(&painter, context);
+    }
 };
 
 QString Text(const std::string& utf8)
@@ -199,7 +226,6 @@ ReportWindow::ReportWindow(QWidget* resultWindow, const Reading& reading)
     // A caret that reads but cannot change: the arrow keys take a screen reader line by line.
     // It is not drawn, so the report looks as it always did.
     RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    RTB->setCursorWidth(0);
     RTB->setAccessibleName(tr("Report"));
     RTB->setFont(Style::Verdana(9.75));
     RTB->document()->setDefaultFont(Style::Verdana(9.75));

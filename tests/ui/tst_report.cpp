@@ -147,6 +147,7 @@ private slots:
     void readOnly();
     void modalToResultWindow();
     void nothingIsClipped();
+    void caretIsNotDrawn();
 };
 
 void TestReport::initTestCase()
@@ -311,6 +312,21 @@ void TestReport::nothingIsClipped()
     QVERIFY(report);
     const QStringList clipped = ClippedTexts(report);
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u"; "_s)));
+}
+
+// The keyboard reads the report through a caret that is never seen: the focused box looks as the
+// unfocused one does.
+void TestReport::caretIsNotDrawn()
+{
+    Session fake;
+    ReportWindow* report = OpenReportWindow(RequestedReading(u"Ana Lopez"_s, 1975, u"July"_s, 15));
+    QVERIFY(report);
+    QVERIFY(Activate(report));
+    auto* box = report->findChild<QTextEdit*>(u"RTB"_s);
+    QCOMPARE(QApplication::focusWidget(), box);
+    const QImage focused = box->viewport()->grab().toImage();
+    box->clearFocus();
+    QCOMPARE(box->viewport()->grab().toImage(), focused);
 }
 
 QTEST_MAIN(TestReport)
