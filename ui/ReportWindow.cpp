@@ -11,10 +11,8 @@
 #include "ui/Texts.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QClipboard>
-#include <QEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
@@ -100,32 +98,16 @@ private:
     QTextCharFormat m_format;
 };
 
-// Whatever of the report reached the clipboard or the selection by a copy or a mouse selection
-// goes again at once; what other programs put there is theirs and stays.
-void EmptyIfOurs(QClipboard::Mode mode)
-{
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    const bool ours = mode == QClipboard::Clipboard   ? clipboard->ownsClipboard()
-                      : mode == QClipboard::Selection ? clipboard->ownsSelection()
-                                                      : false;
-    if (ours) {
-        clipboard->clear(mode);
-    }
-}
-
-void EmptyOurClipboards()
-{
-    EmptyIfOurs(QClipboard::Clipboard);
-    EmptyIfOurs(QClipboard::Selection);
-}
-
-// The report read line by line with the arrow keys.
+// The report read line by line with the arrow keys, which no copy, selection or drag carries out.
 class ReportText : public QTextEdit
 {
 public:
     using QTextEdit::QTextEdit;
 
 protected:
+    // Where Qt turns a selection into clipboard, X11 selection or drag data: nothing of the report.
+    QMimeData* createMimeDataFromSelection() const override { return new QMimeData; }
+
     void keyPressEvent(QKeyEvent* event) override
     {
         // Enter would reach the window's default button: a reader must not fall into a dialog.
@@ -231,8 +213,6 @@ ReportWindow::ReportWindow(QWidget* resultWindow, const Reading& reading)
     RTB->document()->setDefaultFont(Style::Verdana(9.75));
     RTB->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     RTB->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    RTB->viewport()->setMouseTracking(true);
-    RTB->viewport()->installEventFilter(this);
     // No Copy or Select All to offer.
     RTB->setContextMenuPolicy(Qt::NoContextMenu);
     // The document's colours are those of the printed page, so the box keeps a page's colours
@@ -241,8 +221,6 @@ ReportWindow::ReportWindow(QWidget* resultWindow, const Reading& reading)
     page.setColor(QPalette::Base, Qt::white);
     page.setColor(QPalette::Text, Qt::black);
     RTB->setPalette(page);
-    connect(RTB, &QTextEdit::textChanged, this, EmptyOurClipboards);
-    connect(QGuiApplication::clipboard(), &QClipboard::changed, this, EmptyIfOurs);
 
     cmdSave = MakeButton(QStringLiteral("cmdSave"), Texts::ReportSave(),
                          Style::Twips(5400, 6570, 1125, 345), this);
@@ -259,21 +237,6 @@ ReportWindow::ReportWindow(QWidget* resultWindow, const Reading& reading)
     RTB->setFocus();
     QWidget::setTabOrder(RTB, cmdSave);
     QWidget::setTabOrder(cmdSave, cmdPrint);
-}
-
-bool ReportWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-        EmptyOurClipboards();
-        break;
-    default:
-        break;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace kinwise

@@ -274,6 +274,11 @@ void TestReport::readOnly()
     QTest::keyClick(box, Qt::Key_Delete);
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(box->toPlainText(), before);
+    // Copied, the report carries nothing out.
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    QVERIFY(box->textCursor().hasSelection());
+    QVERIFY(!QGuiApplication::clipboard()->text().contains(u"Ana"_s));
 
     // No menu with Copy and Select All, by which the report would reach the clipboard.
     const QPoint at(10, 10);
