@@ -26,6 +26,8 @@ QPushButton* MakeButton(const QString& name, const QString& caption, const QRect
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
+    // Enter presses a focused button in every window, as it does in dialogs, where Qt sets this.
+    button->setAutoDefault(true);
     return button;
 }
 

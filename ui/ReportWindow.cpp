@@ -10,11 +10,13 @@
 #include "ui/SitePages.h"
 #include "ui/Style.h"
 
-#include <QClipboard>
-#include <QEvent>
-#include <QGuiApplication>
+#include <QAbstractTextDocumentLayout>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPainter>
 #include <QPalette>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -96,24 +98,50 @@ private:
     QTextCharFormat m_format;
 };
 
-// Whatever of the report reached the clipboard or the selection by a copy or a mouse selection
-// goes again at once; what other programs put there is theirs and stays.
-void EmptyIfOurs(QClipboard::Mode mode)
+// The report read line by line with the arrow keys, which no copy, selection or drag carries out.
+class ReportText : public QTextEdit
 {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    const bool ours = mode == QClipboard::Clipboard   ? clipboard->ownsClipboard()
-                      : mode == QClipboard::Selection ? clipboard->ownsSelection()
-                                                      : false;
-    if (ours) {
-        clipboard->clear(mode);
-    }
-}
+public:
+    using QTextEdit::QTextEdit;
 
-void EmptyOurClipboards()
-{
-    EmptyIfOurs(QClipboard::Clipboard);
-    EmptyIfOurs(QClipboard::Selection);
-}
+protected:
+    // Where Qt turns a selection into clipboard, X11 selection or drag data: nothing of the report.
+    QMimeData* createMimeDataFromSelection() const override { return new QMimeData; }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        // Enter would reach the window's default button: a reader must not fall into a dialog.
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            event->accept();
+            return;
+        }
+        QTextEdit::keyPressEvent(event);
+    }
+
+    // The report as the box draws it, without the caret. Qt 6.4 draws a caret of width 0 as a
+    // hairline on screens scaled by a fraction (150 %), so the box paints its document itself.
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPainter painter(viewport());
+        const QPoint scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
+        painter.translate(-scrolled);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = event->rect().translated(scrolled);
+        context.palette = palette();
+        context.cursorPosition = -1;
+        const QTextCursor caret = textCursor();
+        if (caret.hasSelection()) {
+            const QPalette::ColorGroup group = hasFocus() ? QPalette::Active : QPalette::Inactive;
+            QAbstractTextDocumentLayout::Selection selection;
+            selection.cursor = caret;
+            selection.format.setBackground(palette().brush(group, QPalette::Highlight));
+            selection.format.setForeground(palette().brush(group, QPalette::HighlightedText));
+            context.selections.append(selection);
+        }
+        painter.setClipRect(context.clip);
+        document()->documentLayout()->draw(&painter, context);
+    }
+};
 
 // A control character other than a tab or a line end shows as its Unicode picture, which the
 // screen, the printed page and a screen reader all get: the box a font draws for a NUL, left in,
@@ -191,22 +219,19 @@ ReportWindow::ReportWindow(QWidget* resultWindow, const Reading& reading)
                           tr("Click Here To Visit %1 Now").arg(Identity::WebAddress),
                           Style::Twips(1867, 180, 3990, 195), false, this);
 
-    RTB = new QTextEdit(this);
+    RTB = new ReportText(this);
     RTB->setObjectName(QStringLiteral("RTB"));
     RTB->setGeometry(Style::Twips(30, 390, 7665, 6135));
     RTB->setReadOnly(true);
     // A caret that reads but cannot change: the arrow keys take a screen reader line by line.
     // It is not drawn, so the report looks as it always did.
     RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    RTB->setCursorWidth(0);
     //: The report box as a screen reader names it.
     RTB->setAccessibleName(tr("Report"));
     RTB->setFont(Style::Verdana(9.75));
     RTB->document()->setDefaultFont(Style::Verdana(9.75));
     RTB->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     RTB->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    RTB->viewport()->setMouseTracking(true);
-    RTB->viewport()->installEventFilter(this);
     // No Copy or Select All to offer.
     RTB->setContextMenuPolicy(Qt::NoContextMenu);
     // The document's colours are those of the printed page, so the box keeps a page's colours
@@ -215,8 +240,6 @@ ReportWindow::ReportWindow(QWidget* resultWindow, const Reading& reading)
     page.setColor(QPalette::Base, Qt::white);
     page.setColor(QPalette::Text, Qt::black);
     RTB->setPalette(page);
-    connect(RTB, &QTextEdit::textChanged, this, EmptyOurClipboards);
-    connect(QGuiApplication::clipboard(), &QClipboard::changed, this, EmptyIfOurs);
 
     cmdSave = MakeButton(QStringLiteral("cmdSave"), tr("&Save"),
                          Style::Twips(5400, 6570, 1125, 345), this);
@@ -233,21 +256,6 @@ ReportWindow::ReportWindow(QWidget* resultWindow, const Reading& reading)
     RTB->setFocus();
     QWidget::setTabOrder(RTB, cmdSave);
     QWidget::setTabOrder(cmdSave, cmdPrint);
-}
-
-bool ReportWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-        EmptyOurClipboards();
-        break;
-    default:
-        break;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace kinwise

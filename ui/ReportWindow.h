@@ -31,9 +31,6 @@ public:
     // The save dialog, which has no visible area of its own.
     FileDialogRequest CD;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     Reading m_reading;
 };

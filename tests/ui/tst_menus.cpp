@@ -23,6 +23,13 @@ QWidget* OpenWindow(const QString& which)
     if (which == QStringLiteral("main")) {
         return ShowMainWindow();
     }
+    if (which == QStringLiteral("report")) {
+        return OpenReportWindow(EngineReading(QStringLiteral("July"), 15, 1975));
+    }
+    if (which == QStringLiteral("about")) {
+        ShowMainWindow()->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+        return FindWindow(AboutName);
+    }
     return ShowReadingFor(QStringLiteral("Ada"), QStringLiteral("July"), 15, 1975);
 }
 
@@ -92,6 +99,8 @@ private slots:
     void itemsAndLinksOpenTheirPage();
     void focusedLinksAnswerTheKeyboard_data();
     void focusedLinksAnswerTheKeyboard();
+    void enterPressesOnlyTheFocusedButton_data();
+    void enterPressesOnlyTheFocusedButton();
     void otherButtonsOpenNothing_data();
     void otherButtonsOpenNothing();
     void mayanItemChecksLikeTheButton_data();
@@ -279,6 +288,54 @@ void TestMenus::focusedLinksAnswerTheKeyboard()
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
     QCOMPARE(fake().openedUrls, page.isEmpty() ? QStringList() : QStringList{PageBase + page});
+}
+
+void TestMenus::enterPressesOnlyTheFocusedButton_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("pressed");
+
+    for (const auto& [window, button] : {std::pair{"main", "cmdCalculate"},
+                                         {"main", "cmdOpen"},
+                                         {"result", "cmdSave"},
+                                         {"result", "cmdBack"},
+                                         {"report", "cmdSave"},
+                                         {"report", "cmdPrint"},
+                                         {"about", "cmdOK"}}) {
+        QTest::addRow("%s %s", window, button) << window << button << button;
+    }
+    // A screen reader user reads the report line by line and must not fall into a dialog.
+    QTest::newRow("report text") << "report"
+                                 << "RTB"
+                                 << "";
+}
+
+// Return and the keypad's Enter alike.
+void TestMenus::enterPressesOnlyTheFocusedButton()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QString, pressed);
+
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        QWidget* shown = OpenWindow(window);
+        QVERIFY(shown);
+        QVERIFY(Activate(shown));
+        QStringList clicked;
+        for (QPushButton* button : shown->findChildren<QPushButton*>()) {
+            connect(button, &QPushButton::clicked, shown,
+                    [&clicked, button] { clicked << button->objectName(); });
+        }
+        auto* target = Find<QWidget>(shown, control);
+        QVERIFY(target);
+        target->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), target);
+
+        QTest::keyClick(target, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QCOMPARE(clicked, pressed.isEmpty() ? QStringList() : QStringList{pressed});
+        DestroyAllWindows();
+    }
 }
 
 void TestMenus::otherButtonsOpenNothing_data()

@@ -147,6 +147,7 @@ private slots:
     void readOnly();
     void modalToResultWindow();
     void nothingIsClipped();
+    void caretIsNotDrawn();
 };
 
 void TestReport::initTestCase()
@@ -272,6 +273,11 @@ void TestReport::readOnly()
     QTest::keyClick(box, Qt::Key_Delete);
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(box->toPlainText(), before);
+    // Copied, the report carries nothing out.
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    QVERIFY(box->textCursor().hasSelection());
+    QVERIFY(!QGuiApplication::clipboard()->text().contains(u"Ana"_s));
 
     // No menu with Copy and Select All, by which the report would reach the clipboard.
     const QPoint at(10, 10);
@@ -310,6 +316,21 @@ void TestReport::nothingIsClipped()
     QVERIFY(report);
     const QStringList clipped = ClippedTexts(report);
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u"; "_s)));
+}
+
+// The keyboard reads the report through a caret that is never seen: the focused box looks as the
+// unfocused one does.
+void TestReport::caretIsNotDrawn()
+{
+    Session fake;
+    ReportWindow* report = OpenReportWindow(RequestedReading(u"Ana Lopez"_s, 1975, u"July"_s, 15));
+    QVERIFY(report);
+    QVERIFY(Activate(report));
+    auto* box = report->findChild<QTextEdit*>(u"RTB"_s);
+    QCOMPARE(QApplication::focusWidget(), box);
+    const QImage focused = box->viewport()->grab().toImage();
+    box->clearFocus();
+    QCOMPARE(box->viewport()->grab().toImage(), focused);
 }
 
 QTEST_MAIN(TestReport)
