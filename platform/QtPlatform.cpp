@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
@@ -23,6 +24,13 @@ namespace {
 QMessageBox::Icon ToQtIcon(MessageIcon icon)
 {
     return icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information;
+}
+
+// A lone carriage return separates lines of a message; the label breaks only on line feeds.
+QString LinesOf(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
 QSettings OpenSettingsStore()
@@ -82,6 +90,12 @@ QString InstanceLockPath()
     return folder + QLatin1Char('/') + Identity::ExecutableName + QStringLiteral(".lock");
 }
 
+QString DocumentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
 // Qt's own dialog on every desktop, since only it lets the program refuse a name before the
 // dialog closes: a name in a folder that does not exist gets Qt's warning and the dialog stays
 // open, as for other names it refuses.
@@ -122,6 +136,10 @@ std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& r
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilter(request.filter);
     dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.suggestedName.isEmpty()) {
+        dialog.setDirectory(DocumentsFolder());
+        dialog.selectFile(request.suggestedName);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
@@ -139,11 +157,7 @@ MessageAnswer QtPlatform::showMessage(QWidget* parent, const QString& text, Mess
     const auto qtButtons = buttons == MessageButtons::YesNo
                                ? QMessageBox::Yes | QMessageBox::No
                                : QMessageBox::StandardButtons(QMessageBox::Ok);
-    // A lone carriage return separates lines of a message; the label breaks only on line feeds.
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
-        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(ToQtIcon(icon), Identity::ApplicationTitle, shown, qtButtons, parent);
+    QMessageBox box(ToQtIcon(icon), Identity::ApplicationTitle, LinesOf(text), qtButtons, parent);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;
@@ -152,6 +166,19 @@ MessageAnswer QtPlatform::showMessage(QWidget* parent, const QString& text, Mess
     default:
         return MessageAnswer::Ok;
     }
+}
+
+MessageAnswer QtPlatform::showMessageWithAction(QWidget* parent, const QString& text,
+                                                MessageIcon icon, const QString& action)
+{
+    QMessageBox box(ToQtIcon(icon), Identity::ApplicationTitle, LinesOf(text), QMessageBox::Ok,
+                    parent);
+    const QPushButton* further = box.addButton(action, QMessageBox::AcceptRole);
+    // Enter and Escape keep meaning OK, which ends the command as before.
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
+    box.exec();
+    return box.clickedButton() == further ? MessageAnswer::Action : MessageAnswer::Ok;
 }
 
 std::optional<QString> QtPlatform::chooseFile(QWidget* parent, const FileDialogRequest& request)

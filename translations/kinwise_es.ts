@@ -67,6 +67,27 @@ Verifique que el nombre del directorio es correcto.</translation>
         <source>Report</source>
         <translation>Informe</translation>
     </message>
+    <message>
+        <source>Save as &amp;PDF...</source>
+        <translation>Guardar como &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>%1 - Mayan numerology reading.pdf</source>
+        <extracomment>The name the report&apos;s PDF file is offered under; %1 is the person&apos;s name.</extracomment>
+        <translation>%1 - Lectura de numerología maya.pdf</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1.
+
+%2</source>
+        <translation>No se pudo guardar el informe en %1.
+
+%2</translation>
+    </message>
 </context>
 <context>
     <name>kinwise::ResultWindow</name>

@@ -56,14 +56,20 @@ ResultWindow* CalculateReading(const Reading& request)
 
 FileDialogRequest SaveDialogRequest()
 {
-    return {FileDialogRequest::Kind::Save, Identity::ApplicationTitle, Texts::SaveFilter(),
-            QStringLiteral("man")};
+    return {FileDialogRequest::Kind::Save,
+            Identity::ApplicationTitle,
+            Texts::SaveFilter(),
+            QStringLiteral("man"),
+            {}};
 }
 
 FileDialogRequest OpenDialogRequest()
 {
-    return {FileDialogRequest::Kind::Open, Texts::OpenTitle(), Texts::OpenFilter(),
-            QStringLiteral("man")};
+    return {FileDialogRequest::Kind::Open,
+            Texts::OpenTitle(),
+            Texts::OpenFilter(),
+            QStringLiteral("man"),
+            {}};
 }
 
 void SaveReadingFile(QWidget* parent, const FileDialogRequest& dialog, const Reading& reading)
@@ -94,16 +100,12 @@ std::optional<ReadingFile::Request> OpenReadingFile(QWidget* parent)
     return ReadingFile::ReadFromPath(*path);
 }
 
-void PrintReport(QWidget* parent, QTextEdit* report)
+std::optional<QString> PrintReport(QTextEdit* report)
 {
     QTextCursor cursor = report->textCursor();
     cursor.clearSelection();
     report->setTextCursor(cursor);
-    const std::optional<QString> failure = platform().printDocument(*report->document());
-    if (failure) {
-        platform().showMessage(parent, Texts::PrintFailed(*failure), MessageIcon::Critical,
-                               MessageButtons::Ok);
-    }
+    return platform().printDocument(*report->document());
 }
 
 } // namespace kinwise

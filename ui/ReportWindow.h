@@ -35,6 +35,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void print();
+    void saveAsPdf();
+
     Reading m_reading;
 };
 

@@ -1,0 +1,144 @@
+"""No printer: Print says why and offers the report as a PDF, which holds what the printer got for
+the same reading; a refused overwrite leaves the first PDF as it was. In the desktop's language
+(KINWISE_E2E_LANGUAGE)."""
+
+import os
+import subprocess
+
+import desktop as d
+import journeys as h
+from desktop import fail
+
+LANGUAGE = os.environ.get("KINWISE_E2E_LANGUAGE", "")
+SAY = {
+    "en": {"open": "Open Previously Saved Reading", "open_title": "Select the source file",
+           "name_box": "File name:", "result": "Kinwise Result", "save": "Save",
+           "print": "Print", "ok": "OK", "pdf": "Save as PDF...", "yes": "Yes", "no": "No",
+           "message": "The report could not be printed.\n\nNo default printer is set up.",
+           "file": "Ana Lopez - Mayan numerology reading.pdf", "paper": "letter"},
+    "es": {"open": "Abrir una lectura guardada", "open_title": "Seleccione el archivo de origen",
+           "name_box": "Nombre de fichero:", "result": "Resultado de Kinwise", "save": "Guardar",
+           "print": "Imprimir", "ok": "Aceptar", "pdf": "Guardar como PDF...", "yes": "Sí",
+           "no": "No",
+           "message": "No se pudo imprimir el informe.\n\n"
+                      "No hay ninguna impresora predeterminada configurada.",
+           "file": "Ana Lopez - Lectura de numerología maya.pdf", "paper": "A4"},
+}[LANGUAGE.split(":")[0].split("_")[0] or "en"]
+# A region whose paper is the queue's Letter under English, so that both lay out alike line for
+# line; Guatemala's is A4.
+REGION = {"LC_ALL": "es_GT.UTF-8", "LANGUAGE": LANGUAGE} if LANGUAGE else {"LC_ALL": "en_US.UTF-8"}
+
+
+def pdf_text(path, layout=True):
+    argv = ["pdftotext"] + (["-layout"] if layout else []) + [str(path), "-"]
+    return subprocess.run(argv, capture_output=True, text=True, check=True).stdout
+
+
+def pdf_info(path):
+    out = subprocess.run(["pdfinfo", str(path)], capture_output=True, text=True, check=True).stdout
+    return {k.strip(): v.strip() for k, v in (line.split(":", 1) for line in out.splitlines()
+                                              if ":" in line)}
+
+
+def offer_pdf(desktop, program, report, shot=None):
+    """Print on a desktop without a printer: the message, and its Save as PDF button pressed."""
+    a11y = desktop.a11y
+    desktop.press(a11y.find(report, "push button", SAY["print"]))
+    box = program.window("the message that nothing can print",
+                         h.is_message_box(a11y, (SAY["ok"], SAY["pdf"])))
+    if h.message_text(a11y, box) != SAY["message"]:
+        fail(f"the message says {h.message_text(a11y, box)!r}, expected {SAY['message']!r}")
+    buttons = sorted(a11y.name(b) for b in a11y.find_all(box, "push button"))
+    if buttons != sorted((SAY["ok"], SAY["pdf"])):
+        fail(f"the message offers {buttons}")
+    if shot:
+        h.window_shot(desktop, box, shot)
+    desktop.press(a11y.find(box, "push button", SAY["pdf"]))
+    dialog = program.window("the save dialog for the PDF",
+                            h.is_file_dialog(a11y, "Kinwise", SAY["name_box"]))
+    name_box = a11y.find(dialog, "text", SAY["name_box"])
+    d.wait_until("the suggested name in the file name box",
+                 lambda: a11y.text(name_box) == SAY["file"])
+    return dialog
+
+
+def journey(test, desktop):
+    a11y = desktop.a11y
+    printer = h.Printer(test, desktop)
+    home = desktop.user.home
+    documents = home / "Documents"
+    documents.mkdir()
+    saved = home / "ana.man"
+    saved.write_bytes(b"".join(h.scramble(line) + b"\r\n"
+                               for line in ("Ana Lopez", "1975", "July", "15")))
+    program = desktop.start_program(extra_env={**printer.env, **REGION})
+
+    main = program.window("the main window", h.is_main(a11y, SAY["open"]))
+    desktop.press(a11y.find(main, "push button", SAY["open"]))
+    h.choose_in_file_dialog(desktop, program, SAY["open_title"], saved, "opening",
+                            SAY["name_box"])
+    result = program.window("the result window", h.is_result(a11y, SAY["result"]))
+    desktop.press(a11y.find(result, "push button", SAY["save"]))
+    report = program.window("the report window", h.is_report(a11y, SAY["print"]))
+
+    # With a printer, nothing is offered and the job goes to the queue.
+    desktop.press(a11y.find(report, "push button", SAY["print"]))
+    printed = printer.wait_job()
+    if program.has_window(h.is_message_box(a11y, (SAY["ok"], SAY["pdf"]))):
+        fail("printing on a printer showed a message: " + program.describe())
+    on_paper = pdf_text(printed)
+
+    printer.remove_queue()
+    dialog = offer_pdf(desktop, program, report, "print-to-pdf-offer" if not LANGUAGE else None)
+    desktop.screenshot("pdf-save-dialog")
+    desktop.key("Return")
+    program.no_window("the save dialog to close", h.is_file_dialog(a11y, "Kinwise",
+                                                                  SAY["name_box"]))
+    pdf = documents / SAY["file"]
+    d.wait_until(f"the PDF {pdf}", pdf.exists, 10)
+    if sorted(p.name for p in documents.iterdir()) != [SAY["file"]]:
+        fail(f"the documents folder holds {sorted(documents.iterdir())}")
+
+    # The same pages as on paper where the paper is the same; the same text wherever.
+    as_pdf = pdf_text(pdf)
+    if LANGUAGE:
+        same = " ".join(as_pdf.split()) == " ".join(on_paper.split())
+    else:
+        same = as_pdf == on_paper
+    if not same:
+        fail(f"the PDF's text differs from the printed one:\n{as_pdf[:1500]}\n---\n"
+             f"{on_paper[:1500]}")
+    if any(line.strip().isdigit() for line in pdf_text(pdf, layout=False).splitlines()):
+        fail("the PDF has a page number")
+    info = pdf_info(pdf)
+    if info.get("Title") != "Kinwise - Ana Lopez" or info.get("Creator") != "Kinwise v1.15":
+        fail(f"the PDF's metadata: {info}")
+    if SAY["paper"] not in info.get("Page size", ""):
+        fail(f"the PDF is not on {SAY['paper']} paper: {info.get('Page size')}")
+
+    # A second save into that name, its overwrite refused, changes nothing.
+    first = pdf.read_bytes()
+    dialog = offer_pdf(desktop, program, report)
+    desktop.key("Return")
+    question = program.window("Qt's question before overwriting",
+                              h.is_message_box(a11y, (SAY["yes"], SAY["no"])))
+    desktop.press(a11y.find(question, "push button", SAY["no"]))
+    dialog = program.window("the save dialog after the refused overwrite",
+                            h.is_file_dialog(a11y, "Kinwise", SAY["name_box"]))
+    desktop.key("Escape")
+    program.no_window("the save dialog to close on Escape",
+                      h.is_file_dialog(a11y, "Kinwise", SAY["name_box"]))
+    program.window("the report window after cancelling", h.is_report(a11y, SAY["print"]))
+    if pdf.read_bytes() != first or len(list(documents.iterdir())) != 1:
+        fail("the refused overwrite changed the documents folder")
+    if program.has_window(h.is_message_box(a11y)):
+        fail("cancelling showed a message: " + program.describe())
+
+
+class PrintToPdf(h.Journey):
+    name = "print_to_pdf"
+    journey = journey
+
+
+if __name__ == "__main__":
+    d.main()
