@@ -3,6 +3,7 @@ the same reading; a refused overwrite leaves the first PDF as it was. In the des
 (KINWISE_E2E_LANGUAGE)."""
 
 import os
+import re
 import subprocess
 
 import desktop as d
@@ -29,15 +30,9 @@ SAY = {
 REGION = {"LC_ALL": "es_GT.UTF-8", "LANGUAGE": LANGUAGE} if LANGUAGE else {"LC_ALL": "en_US.UTF-8"}
 
 
-def pdf_text(path, layout=True):
-    argv = ["pdftotext"] + (["-layout"] if layout else []) + [str(path), "-"]
-    return subprocess.run(argv, capture_output=True, text=True, check=True).stdout
-
-
-def pdf_info(path):
-    out = subprocess.run(["pdfinfo", str(path)], capture_output=True, text=True, check=True).stdout
-    return {k.strip(): v.strip() for k, v in (line.split(":", 1) for line in out.splitlines()
-                                              if ":" in line)}
+def output(*argv):
+    return subprocess.run([str(a) for a in argv], capture_output=True, text=True,
+                          check=True).stdout
 
 
 def offer_pdf(desktop, program, report, shot=None):
@@ -46,11 +41,9 @@ def offer_pdf(desktop, program, report, shot=None):
     desktop.press(a11y.find(report, "push button", SAY["print"]))
     box = program.window("the message that nothing can print",
                          h.is_message_box(a11y, (SAY["ok"], SAY["pdf"])))
-    if h.message_text(a11y, box) != SAY["message"]:
-        fail(f"the message says {h.message_text(a11y, box)!r}, expected {SAY['message']!r}")
     buttons = sorted(a11y.name(b) for b in a11y.find_all(box, "push button"))
-    if buttons != sorted((SAY["ok"], SAY["pdf"])):
-        fail(f"the message offers {buttons}")
+    if (h.message_text(a11y, box), buttons) != (SAY["message"], sorted((SAY["ok"], SAY["pdf"]))):
+        fail(f"the message says {h.message_text(a11y, box)!r} and offers {buttons}")
     if shot:
         h.window_shot(desktop, box, shot)
     desktop.press(a11y.find(box, "push button", SAY["pdf"]))
@@ -59,7 +52,6 @@ def offer_pdf(desktop, program, report, shot=None):
     name_box = a11y.find(dialog, "text", SAY["name_box"])
     d.wait_until("the suggested name in the file name box",
                  lambda: a11y.text(name_box) == SAY["file"])
-    return dialog
 
 
 def journey(test, desktop):
@@ -86,10 +78,10 @@ def journey(test, desktop):
     printed = printer.wait_job()
     if program.has_window(h.is_message_box(a11y, (SAY["ok"], SAY["pdf"]))):
         fail("printing on a printer showed a message: " + program.describe())
-    on_paper = pdf_text(printed)
+    on_paper = output("pdftotext", "-layout", printed, "-")
 
     printer.remove_queue()
-    dialog = offer_pdf(desktop, program, report, "print-to-pdf-offer" if not LANGUAGE else None)
+    offer_pdf(desktop, program, report, "print-to-pdf-offer" if not LANGUAGE else None)
     desktop.screenshot("pdf-save-dialog")
     desktop.key("Return")
     program.no_window("the save dialog to close", h.is_file_dialog(a11y, "Kinwise",
@@ -100,31 +92,27 @@ def journey(test, desktop):
         fail(f"the documents folder holds {sorted(documents.iterdir())}")
 
     # The same pages as on paper where the paper is the same; the same text wherever.
-    as_pdf = pdf_text(pdf)
-    if LANGUAGE:
-        same = " ".join(as_pdf.split()) == " ".join(on_paper.split())
-    else:
-        same = as_pdf == on_paper
-    if not same:
+    as_pdf = output("pdftotext", "-layout", pdf, "-")
+    if (as_pdf.split() != on_paper.split() if LANGUAGE else as_pdf != on_paper):
         fail(f"the PDF's text differs from the printed one:\n{as_pdf[:1500]}\n---\n"
              f"{on_paper[:1500]}")
-    if any(line.strip().isdigit() for line in pdf_text(pdf, layout=False).splitlines()):
+    if any(line.strip().isdigit() for line in as_pdf.splitlines()):
         fail("the PDF has a page number")
-    info = pdf_info(pdf)
-    if info.get("Title") != "Kinwise - Ana Lopez" or info.get("Creator") != "Kinwise v1.15":
-        fail(f"the PDF's metadata: {info}")
-    if SAY["paper"] not in info.get("Page size", ""):
-        fail(f"the PDF is not on {SAY['paper']} paper: {info.get('Page size')}")
+    info = output("pdfinfo", pdf)
+    for line in ("Title: *Kinwise - Ana Lopez\n", "Creator: *Kinwise v1.15\n",
+                 f"Page size: .*\\({SAY['paper']}\\)"):
+        if not re.search(line, info):
+            fail(f"the PDF's information lacks {line!r}:\n{info}")
 
     # A second save into that name, its overwrite refused, changes nothing.
     first = pdf.read_bytes()
-    dialog = offer_pdf(desktop, program, report)
+    offer_pdf(desktop, program, report)
     desktop.key("Return")
     question = program.window("Qt's question before overwriting",
                               h.is_message_box(a11y, (SAY["yes"], SAY["no"])))
     desktop.press(a11y.find(question, "push button", SAY["no"]))
-    dialog = program.window("the save dialog after the refused overwrite",
-                            h.is_file_dialog(a11y, "Kinwise", SAY["name_box"]))
+    program.window("the save dialog after the refused overwrite",
+                   h.is_file_dialog(a11y, "Kinwise", SAY["name_box"]))
     desktop.key("Escape")
     program.no_window("the save dialog to close on Escape",
                       h.is_file_dialog(a11y, "Kinwise", SAY["name_box"]))

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QLockFile>
 #include <QMessageBox>
-#include <QScopeGuard>
 #include <QSettings>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -64,8 +63,7 @@ std::optional<QVariantMap> SettingsIn(const QString& path)
 }
 
 // Runs the real dialog of that kind; act gets it once it shows. Gives what the dialog returned.
-std::optional<QString> ChooseFile(bool saving, const std::function<void(QFileDialog&)>& act,
-                                  const QString& suggestedName = {})
+std::optional<QString> ChooseFile(bool saving, const std::function<void(QFileDialog&)>& act)
 {
     QTimer::singleShot(0, [&act] {
         if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
@@ -75,8 +73,10 @@ std::optional<QString> ChooseFile(bool saving, const std::function<void(QFileDia
     QtPlatform platform;
     const FileDialogRequest request{saving ? FileDialogRequest::Kind::Save
                                            : FileDialogRequest::Kind::Open,
-                                    QStringLiteral("Kinwise"), QStringLiteral("Readings (*.man)"),
-                                    QStringLiteral("man"), suggestedName};
+                                    QStringLiteral("Kinwise"),
+                                    QStringLiteral("Readings (*.man)"),
+                                    QStringLiteral("man"),
+                                    {}};
     return platform.chooseFile(nullptr, request);
 }
 
@@ -93,8 +93,6 @@ private slots:
     void fileDialogsLeaveNoSettings();
     void saveIntoMissingFolderIsRefused_data();
     void saveIntoMissingFolderIsRefused();
-    void suggestedNameStartsInDocuments_data();
-    void suggestedNameStartsInDocuments();
 };
 
 void TestPlatform::instanceLock_data()
@@ -236,40 +234,6 @@ void TestPlatform::saveIntoMissingFolderIsRefused()
     });
     QCOMPARE(warned && stayedOpen, chosen.isEmpty());
     QCOMPARE(answer, chosen.isEmpty() ? std::nullopt : std::optional(dir.filePath(chosen)));
-}
-
-void TestPlatform::suggestedNameStartsInDocuments_data()
-{
-    QTest::addColumn<bool>("documentsExist");
-    QTest::addColumn<QString>("folder"); // where Enter on the suggested name saves, below HOME
-    QTest::newRow("documents folder") << true << "Documents";
-    QTest::newRow("no documents folder") << false << "";
-}
-
-void TestPlatform::suggestedNameStartsInDocuments()
-{
-    QFETCH(bool, documentsExist);
-    QFETCH(QString, folder);
-    QTemporaryDir home;
-    QVERIFY(home.isValid());
-    QVERIFY(!documentsExist || QDir(home.path()).mkdir(QStringLiteral("Documents")));
-    const QByteArray homeBefore = qgetenv("HOME");
-    const QByteArray configBefore = qgetenv("XDG_CONFIG_HOME");
-    const auto mend = qScopeGuard([&] {
-        qputenv("HOME", homeBefore);
-        qputenv("XDG_CONFIG_HOME", configBefore);
-    });
-    qputenv("HOME", QFile::encodeName(home.path()));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral(".config"))));
-
-    const auto answer = ChooseFile(
-        true,
-        [](QFileDialog& dialog) {
-            QTest::keyClick(dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")),
-                            Qt::Key_Return);
-        },
-        QStringLiteral("Ana Lopez.man"));
-    QCOMPARE(answer, QDir(home.filePath(folder)).filePath(QStringLiteral("Ana Lopez.man")));
 }
 
 QTEST_MAIN(TestPlatform)
