@@ -13,6 +13,7 @@
 static void RegisterKinwiseTranslations()
 {
     Q_INIT_RESOURCE(kinwise_app_translations);
+    Q_INIT_RESOURCE(kinwise_app_plurals);
 }
 
 namespace kinwise {
@@ -47,6 +48,9 @@ void Install(const QString& file, const QString& folder)
 
 void LoadDesktopLanguage()
 {
+    RegisterKinwiseTranslations();
+    // The English plural forms ("1 bar", "2 bars"); a language loaded below comes before them.
+    Install(QStringLiteral("kinwise_en"), QStringLiteral(":/i18n"));
     const QStringList languages = QLocale::system().uiLanguages();
     if (languages.isEmpty()) {
         return;
@@ -54,7 +58,6 @@ void LoadDesktopLanguage()
     const QLocale::Language first = QLocale(languages.first()).language();
     for (const Translation& translation : Translations) {
         if (translation.language == first) {
-            RegisterKinwiseTranslations();
             const QString code = QString::fromLatin1(translation.code);
             Install(QStringLiteral("kinwise_") + code, QStringLiteral(":/i18n"));
             Install(QStringLiteral("qtbase_") + code,

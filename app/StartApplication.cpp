@@ -6,17 +6,20 @@
 #include "ui/Accessibility.h"
 #include "ui/BrandPanel.h"
 #include "ui/MainWindow.h"
-#include "ui/Texts.h"
 #include "ui/TopWindow.h"
 #include "ui/Windows.h"
+
+#include <QCoreApplication>
 
 namespace kinwise {
 
 bool StartApplication()
 {
     if (!platform().claimSingleInstance()) {
-        platform().showMessage(nullptr, Texts::AlreadyRunning(), MessageIcon::Information,
-                               MessageButtons::Ok);
+        platform().showMessage(nullptr,
+                               QCoreApplication::translate("kinwise::StartApplication",
+                                                           "Application is already running"),
+                               MessageIcon::Information, MessageButtons::Ok);
         modHelp::QuitApplication();
         return false;
     }

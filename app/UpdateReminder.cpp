@@ -4,7 +4,8 @@
 
 #include "platform/Platform.h"
 #include "ui/SitePages.h"
-#include "ui/Texts.h"
+
+#include <QCoreApplication>
 
 namespace kinwise::modHelp {
 
@@ -35,7 +36,11 @@ void UpdateReminder()
         return;
     }
     const MessageAnswer answer = platform().showMessage(
-        nullptr, Texts::UpdateQuestion(), MessageIcon::Information, MessageButtons::YesNo);
+        nullptr,
+        QCoreApplication::translate("kinwise::UpdateReminder",
+                                    "There maybe an update to this software available\rDo you "
+                                    "want to check for an update?"),
+        MessageIcon::Information, MessageButtons::YesNo);
     RememberToday(today);
     if (answer == MessageAnswer::Yes) {
         OpenSitePage(PageKey::Download);

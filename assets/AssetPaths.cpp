@@ -13,6 +13,21 @@ static void RegisterKinwiseAssets()
 
 namespace kinwise {
 
+namespace {
+
+// Every picture here has a twice-size file beside it, named by Qt's "@2x" convention, from which
+// Qt's image reader takes the ratio 2.
+QString PathForRatio(const QString& path, qreal devicePixelRatio)
+{
+    if (devicePixelRatio <= 1) {
+        return path;
+    }
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    return path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
+}
+
+} // namespace
+
 void InitAssets()
 {
     RegisterKinwiseAssets();
@@ -46,27 +61,22 @@ QString SamplePicturePath()
 
 QPixmap TonePicture(int dayNumber, qreal devicePixelRatio, modMayanNumerology::Language language)
 {
-    // Qt finds the @2x file for a ratio above 1 and reads the ratio 2 from its name.
-    return QPixmap(qt_findAtNxFile(TonePicturePath(dayNumber, language), devicePixelRatio));
+    return QPixmap(PathForRatio(TonePicturePath(dayNumber, language), devicePixelRatio));
 }
 
 const QIcon& WindowIcon()
 {
     // Decoded once; title bars and task bars use at most 48 pixels, launchers the installed icons.
     static const QIcon icon = [] {
+        // Only the files of the screen's ratio: a 100 % start decodes nothing more, and a 32-pixel
+        // 16@2x never competes with the 32-pixel 1x file for the same pixel size.
+        const qreal ratio = qGuiApp->devicePixelRatio();
+        const int scale = ratio > 1 ? 2 : 1;
         QIcon small;
-        // The @2x files only when a screen needs them, so a 100 % start decodes nothing more.
-        // Qt 6.4 picks by pixels alone and, of equal sizes, the last added; addFile's own @2x
-        // lookup files them under the 1x size, so each goes in again at its own pixel size after
-        // the 1x files: a 200 % title bar then gets kinwise-16@2x for 16, not a neighbour.
-        const int largestScale = qGuiApp->devicePixelRatio() > 1 ? 2 : 1;
-        for (int scale = 1; scale <= largestScale; ++scale) {
-            for (const int size : IconSizes) {
-                if (size <= MaxWindowIconSize) {
-                    const QString path = QStringLiteral(":/icons/kinwise-%1.png").arg(size);
-                    small.addFile(scale == 1 ? path : qt_findAtNxFile(path, scale),
-                                  QSize(size, size) * scale);
-                }
+        for (const int size : IconSizes) {
+            if (size <= MaxWindowIconSize) {
+                const QString path = QStringLiteral(":/icons/kinwise-%1.png").arg(size);
+                small.addFile(PathForRatio(path, ratio), QSize(size, size) * scale);
             }
         }
         return small;
@@ -85,7 +95,7 @@ const QCursor& LinkPointer()
     static const QCursor pointer = [] {
         // The @2x picture comes with ratio 2; the hotspot is given in logical pixels, except
         // that Qt's X11 plugin hands it to the server unscaled, as pixels of the picture.
-        const QPixmap picture(qt_findAtNxFile(LinkPointerPath(), qGuiApp->devicePixelRatio()));
+        const QPixmap picture(PathForRatio(LinkPointerPath(), qGuiApp->devicePixelRatio()));
         const int scale = QGuiApplication::platformName() == QLatin1String("xcb")
                               ? qRound(picture.devicePixelRatio())
                               : 1;

@@ -3,13 +3,14 @@
 #include "files/modHelp.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstring>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -111,29 +112,6 @@ private:
     bool m_cut = false;
 };
 
-// Only regular files: a FIFO would wait for a writer and a device may never end.
-bool OpenRegularFile(QFile& file, const QString& path)
-{
-    if (!QFileInfo(path).isFile())
-        return false;
-#ifdef Q_OS_UNIX
-    // O_NONBLOCK and fstat cover the path being swapped for a FIFO after the check above.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct stat info = {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
-        !file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return false;
-    }
-    return true;
-#else
-    file.setFileName(path);
-    return file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-#endif
-}
-
 QString Tr(const char* text)
 {
     return QCoreApplication::translate("kinwise::ReadingFile", text);
@@ -144,6 +122,41 @@ QString ReasonOf(const QFileDevice& file)
     const QString reason = file.errorString();
     return reason.isEmpty() ? Tr(QT_TRANSLATE_NOOP("kinwise::ReadingFile", "Unknown error"))
                             : reason;
+}
+
+// Said after a sentence that names the file.
+QString NotRegular()
+{
+    return Tr(QT_TRANSLATE_NOOP("kinwise::ReadingFile", "It is not a regular file."));
+}
+
+// Only regular files: a FIFO would wait for a writer and a device may never end. The reason on
+// failure, nothing on success.
+std::optional<QString> OpenRegularFile(QFile& file, const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return NotRegular();
+#ifdef Q_OS_UNIX
+    // O_NONBLOCK and fstat cover the path being swapped for a FIFO after the check above.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return NotRegular();
+    }
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return ReasonOf(file);
+    }
+#else
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return ReasonOf(file);
+#endif
+    return std::nullopt;
 }
 
 } // namespace
@@ -182,11 +195,11 @@ Request ReadFrom(QIODevice& device)
     return reader.finish();
 }
 
-Request ReadFromPath(const QString& path)
+ReadResult ReadFromPath(const QString& path)
 {
     QFile file;
-    if (!OpenRegularFile(file, path))
-        return {};
+    if (const std::optional<QString> failure = OpenRegularFile(file, path))
+        return *failure;
     return ReadFrom(file);
 }
 
@@ -196,8 +209,7 @@ std::optional<QString> WriteToPath(const QString& path, const QByteArray& bytes)
     // root in /dev it succeeds), so only a regular file or a new name is written.
     const QFileInfo target(path);
     if (target.exists() && !target.isFile())
-        return Tr(QT_TRANSLATE_NOOP("kinwise::ReadingFile", "\"%1\" is not a regular file."))
-            .arg(QDir::toNativeSeparators(path));
+        return NotRegular();
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <optional>
+#include <variant>
 
 class QIODevice;
 
@@ -36,8 +37,10 @@ QByteArray Encode(const Request& request);
 Request Decode(QByteArrayView bytes);
 // Decode of what the device gives until it ends or fails; a failure keeps the lines read before.
 Request ReadFrom(QIODevice& device);
-// ReadFrom a regular file; anything else, or a file that cannot be opened, gives an empty Request.
-Request ReadFromPath(const QString& path);
+// What ReadFromPath gives: the file's Request, or why it could not be read.
+using ReadResult = std::variant<Request, QString>;
+// ReadFrom a regular file; anything else, or a file that cannot be opened, gives the reason.
+ReadResult ReadFromPath(const QString& path);
 // Replaces path atomically; the reason on failure, nothing on success.
 std::optional<QString> WriteToPath(const QString& path, const QByteArray& bytes);
 

@@ -5,7 +5,6 @@
 #include "ui/LinkLabel.h"
 #include "ui/SitePages.h"
 #include "ui/Style.h"
-#include "ui/Texts.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -43,12 +42,21 @@ AboutWindow::AboutWindow()
 
     Label2 = MakeText(QStringLiteral("Label2"), Identity::WindowCaption, this);
     Label2->setFont(Style::Verdana(9.75, true));
-    Label1 = MakeText(QStringLiteral("Label1"), Texts::AboutText(), this);
+    Label1 =
+        MakeText(QStringLiteral("Label1"),
+                 tr("Kinwise generates your Day Number based on your date of birth. This is based "
+                    "on Mayan principles. Find more readings and news at %1.")
+                     .arg(Identity::WebAddress),
+                 this);
     lblHomePage =
-        new LinkLabel(QStringLiteral("lblHomePage"), Texts::AboutHomePage(), PageKey::Home, this);
+        new LinkLabel(QStringLiteral("lblHomePage"),
+                      tr("Click here to visit %1").arg(Identity::WebAddress), PageKey::Home, this);
     lblHomePage->setFont(Style::Verdana(8.25, false, true));
-    Label3 = MakeText(QStringLiteral("Label3"), Texts::AboutBusiness(), this);
-    lblCoBrand = new LinkLabel(QStringLiteral("lblCoBrand"), Texts::AboutDetails(),
+    Label3 = MakeText(QStringLiteral("Label3"),
+                      tr("Home Business Opportunity. Start your own Internet business and make "
+                         "money online. Get this software fully branded for your website."),
+                      this);
+    lblCoBrand = new LinkLabel(QStringLiteral("lblCoBrand"), tr("Click here for more details."),
                                PageKey::FullyBranded, this);
     lblCoBrand->setFont(Style::Verdana(8.25, false, true));
     // The window takes the desktop's colours: its dark blue links need a light window, so under a
@@ -64,7 +72,7 @@ AboutWindow::AboutWindow()
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Sunken);
 
-    cmdOK = new QPushButton(Texts::Ok(), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     // Enter must close the window; the links come first in the focus chain and would take it.

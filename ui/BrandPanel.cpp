@@ -3,7 +3,6 @@
 #include "ui/LinkLabel.h"
 #include "ui/SitePages.h"
 #include "ui/Style.h"
-#include "ui/Texts.h"
 
 #include <cmath>
 #include <cstdint>
@@ -33,11 +32,19 @@ BrandPanel::BrandPanel(const QRect& geometry, QWidget* parent) : QFrame(parent)
     setGeometry(geometry);
     setFrameShape(QFrame::NoFrame);
     Style::SetBackground(this, Style::WindowTeal);
-    lblCobrand =
-        MakeBrandLabel(QStringLiteral("lblCobrand"), Texts::Cobrand(), PageKey::CoBrand, this);
+    lblCobrand = MakeBrandLabel(
+        QStringLiteral("lblCobrand"),
+        tr("Co-brand this software for your site.  Increase loyalty and traffic to your "
+           "site. Put your site's name &&  link here. See \"Help\" for details.    "
+           "Click Here for more info on co-branding."),
+        PageKey::CoBrand, this);
     // Built last, so in front until the start-up draw says otherwise.
-    lblFullBrand = MakeBrandLabel(QStringLiteral("lblFullBrand"), Texts::FullBrand(),
-                                  PageKey::FullyBranded, this);
+    lblFullBrand = MakeBrandLabel(
+        QStringLiteral("lblFullBrand"),
+        tr("Home Business Opportunity. Start your own Internet business and make money "
+           "online. Get this software fully branded for your website. Click here for "
+           "more details."),
+        PageKey::FullyBranded, this);
     bringFullBrandToFront();
 }
 

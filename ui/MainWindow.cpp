@@ -1,15 +1,16 @@
 #include "ui/MainWindow.h"
 
 #include "files/ReadingFile.h"
+#include "platform/Identity.h"
 #include "platform/Platform.h"
 #include "ui/BrandPanel.h"
 #include "ui/Controls.h"
 #include "ui/LinkLabel.h"
 #include "ui/MenuBars.h"
+#include "ui/Months.h"
 #include "ui/ReadingCommands.h"
 #include "ui/SitePages.h"
 #include "ui/Style.h"
-#include "ui/Texts.h"
 #include "ui/Windows.h"
 
 #include <QComboBox>
@@ -76,10 +77,15 @@ QPushButton* MakeBoldButton(const QString& name, const QString& caption, const Q
 
 MainWindow::MainWindow() : TopWindow(QStringLiteral("frmMain"), Style::TwipsSize(7200, 4680))
 {
-    Label14 = MakeHomeLink(QStringLiteral("Label14"), Texts::ForumLink(),
-                           Style::Twips(503, 60, 6195, 435), true, client());
+    Label14 = MakeHomeLink(
+        QStringLiteral("Label14"),
+        tr("Talk it over with friendly readers in our Mayan forum! Click Here To Visit %1 Now.")
+            .arg(Identity::WebAddress),
+        Style::Twips(503, 60, 6195, 435), true, client());
 
-    Label1[2] = MakeLabel1(Texts::Invitation(), 2, Style::Twips(503, 720, 6195, 435), client());
+    Label1[2] =
+        MakeLabel1(tr("Enter your date of birth and know more about your lucky Mayan Day Number!"),
+                   2, Style::Twips(503, 720, 6195, 435), client());
     Label1[2]->setAlignment(Qt::AlignCenter);
     Label1[2]->setWordWrap(true);
     Style::SetTextColour(Label1[2], Style::Cream);
@@ -87,7 +93,7 @@ MainWindow::MainWindow() : TopWindow(QStringLiteral("frmMain"), Style::TwipsSize
 
     buildRequestFrame();
 
-    cmdOpen = MakeBoldButton(QStringLiteral("cmdOpen"), Texts::OpenSaved(),
+    cmdOpen = MakeBoldButton(QStringLiteral("cmdOpen"), tr("&Open Previously Saved Reading"),
                              Style::Twips(1238, 3255, 4740, 375), client());
     connect(cmdOpen, &QPushButton::clicked, this, &MainWindow::openSavedReading);
 
@@ -129,7 +135,7 @@ void MainWindow::buildRequestFrame()
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(Style::Twips(1133, 1320, 4935, 1815));
     Frame1->setFont(Style::Verdana(9.75, true));
-    Frame1->setTitle(Texts::PersonalDetails());
+    Frame1->setTitle(tr("Personal Details"));
     Style::SetTextColour(Frame1, Qt::white);
 
     // The box and the lists take the window font from this see-through panel over the whole frame:
@@ -139,12 +145,12 @@ void MainWindow::buildRequestFrame()
     fields->setGeometry(Frame1->rect());
     fields->setFont(Style::Verdana(8.25));
 
-    Label1[0] = MakeLabel1(Texts::NameLabel(), 0, Style::Twips(120, 450, 555, 195), fields);
-    Label1[1] = MakeLabel1(Texts::DateOfBirthLabel(), 1, Style::Twips(120, 855, 1230, 195), fields);
+    Label1[0] = MakeLabel1(tr("Name"), 0, Style::Twips(120, 450, 555, 195), fields);
+    Label1[1] = MakeLabel1(tr("Date of Birth"), 1, Style::Twips(120, 855, 1230, 195), fields);
 
     txtName = new QLineEdit(fields);
     txtName->setObjectName(QStringLiteral("txtName"));
-    txtName->setAccessibleName(Texts::NameLabel());
+    txtName->setAccessibleName(tr("Name"));
     txtName->setGeometry(Style::Twips(1530, 360, 3300, 285));
     // As long a name as a reading file gives back whole, far beyond Qt's default of 32767.
     txtName->setMaxLength(ReadingFile::MaxNameLength);
@@ -162,19 +168,20 @@ void MainWindow::buildRequestFrame()
         Style::WidenAndFitLabel(label, txtName->x() - label->x() - Style::Px(60));
     }
 
-    cmdCalculate = MakeBoldButton(QStringLiteral("cmdCalculate"), Texts::Calculate(),
-                                  Style::Twips(105, 1260, 4740, 375), fields);
+    cmdCalculate =
+        MakeBoldButton(QStringLiteral("cmdCalculate"), tr("&Get My Mayan Numerology Reading"),
+                       Style::Twips(105, 1260, 4740, 375), fields);
     cmdCalculate->setDefault(true);
     connect(cmdCalculate, &QPushButton::clicked, this, &MainWindow::calculate);
 }
 
 void MainWindow::buildMenuBar()
 {
-    QMenu* file = AddMenu(menuBar(), QStringLiteral("mnuFile"), Texts::MenuFile());
-    connect(AddItem(file, QStringLiteral("mnuMayan"), Texts::MenuMayan()), &QAction::triggered,
-            cmdCalculate, &QPushButton::click);
+    QMenu* file = AddMenu(menuBar(), QStringLiteral("mnuFile"), tr("&File"));
+    connect(AddItem(file, QStringLiteral("mnuMayan"), tr("Get My &Mayan Astrology Sign")),
+            &QAction::triggered, cmdCalculate, &QPushButton::click);
     AddSeparator(file, QStringLiteral("mnuSep3"));
-    connect(AddItem(file, QStringLiteral("mnuExit"), Texts::MenuExit()), &QAction::triggered, this,
+    connect(AddItem(file, QStringLiteral("mnuExit"), tr("E&xit")), &QAction::triggered, this,
             &QWidget::close);
     AddHelpAndBarCommands(menuBar(), this, QStringLiteral("mnuSep1"), QStringLiteral("mnuSep2"));
 }
@@ -195,7 +202,7 @@ void MainWindow::fillLists()
 {
     QStringList months;
     for (int month = 1; month <= engine::MonthCount; ++month) {
-        months << Texts::MonthInList(month);
+        months << MonthInList(month);
     }
     QStringList days;
     for (int day = 1; day <= 31; ++day) {
@@ -217,7 +224,7 @@ void MainWindow::fillLists()
 bool MainWindow::ValidateRequest()
 {
     if (WithoutOuterBlanks(txtName->text()).isEmpty()) {
-        platform().showMessage(this, Texts::EnterYourName(), MessageIcon::Critical,
+        platform().showMessage(this, tr("Please Enter Your Name"), MessageIcon::Critical,
                                MessageButtons::Ok);
         txtName->setFocus();
         return false;
@@ -230,8 +237,10 @@ bool MainWindow::ValidateRequest()
     if (QDate::isValid(year, month, day)) {
         return true;
     }
-    const QString& message =
-        month == 2 ? Texts::CorrectDateOrMonth() : Texts::CorrectDateOrMonthSpaced();
+    const QString message = month == 2
+                                ? tr("Please Enter Correct Date Or Month!")
+                                //: The message above; only the English has a blank before "!" here.
+                                : tr("Please Enter Correct Date Or Month !");
     platform().showMessage(this, message, MessageIcon::Information, MessageButtons::Ok);
     return false;
 }

@@ -2,13 +2,20 @@
 
 #include "ui/AboutWindow.h"
 #include "ui/SitePages.h"
-#include "ui/Texts.h"
+
+#include <QCoreApplication>
 
 #include <QMenuBar>
 
 namespace kinwise {
 
 namespace {
+
+// The Help menu and the commands beside it, the same in the main and the result window.
+class HelpMenu
+{
+    Q_DECLARE_TR_FUNCTIONS(kinwise::HelpMenu)
+};
 
 QAction* AddPageItem(QMenu* menu, const QString& objectName, const QString& caption,
                      const QString& pageKey)
@@ -54,18 +61,19 @@ QAction* AddSeparator(QMenu* menu, const QString& objectName)
 void AddHelpAndBarCommands(QMenuBar* bar, QWidget* owner, const QString& firstSeparatorName,
                            const QString& secondSeparatorName)
 {
-    QMenu* help = AddMenu(bar, QStringLiteral("mnuHelp"), Texts::MenuHelp());
-    AddPageItem(help, QStringLiteral("mnuOnline"), Texts::MenuOnline(), PageKey::Help);
-    AddPageItem(help, QStringLiteral("mnuVisit"), Texts::MenuVisit(), PageKey::Home);
+    QMenu* help = AddMenu(bar, QStringLiteral("mnuHelp"), HelpMenu::tr("&Help"));
+    AddPageItem(help, QStringLiteral("mnuOnline"), HelpMenu::tr("&Online Help"), PageKey::Help);
+    AddPageItem(help, QStringLiteral("mnuVisit"), HelpMenu::tr("&Visit Us Online"), PageKey::Home);
     AddSeparator(help, firstSeparatorName);
-    AddPageItem(help, QStringLiteral("mnuUpdate"), Texts::MenuUpdate(), PageKey::Download);
+    AddPageItem(help, QStringLiteral("mnuUpdate"), HelpMenu::tr("Check for Software &Update"),
+                PageKey::Download);
     AddSeparator(help, secondSeparatorName);
-    QAction* about = AddItem(help, QStringLiteral("mnuAbout"), Texts::MenuAbout());
+    QAction* about = AddItem(help, QStringLiteral("mnuAbout"), HelpMenu::tr("&About Software"));
     QObject::connect(about, &QAction::triggered, owner, [] { ShowAboutWindow(); });
 
-    AddBarCommand(bar, QStringLiteral("mnuDonate"), Texts::MenuDonate(), PageKey::Donate);
+    AddBarCommand(bar, QStringLiteral("mnuDonate"), HelpMenu::tr("&Donate"), PageKey::Donate);
     // Switched off in this edition, so shown greyed out.
-    AddBarCommand(bar, QStringLiteral("mnuMakeMoney"), Texts::MenuMakeMoney(),
+    AddBarCommand(bar, QStringLiteral("mnuMakeMoney"), HelpMenu::tr("Make Money &Online"),
                   PageKey::FullyBranded)
         ->setEnabled(false);
 }

@@ -1,15 +1,21 @@
 #include "ui/ReadingCommands.h"
 
 #include "platform/Identity.h"
-#include "ui/Texts.h"
 #include "ui/Windows.h"
 
+#include <QCoreApplication>
 #include <QTextCursor>
 #include <QTextEdit>
 
 namespace kinwise {
 
 namespace {
+
+// The texts of the reading commands, which several windows share.
+class ReadingCommands
+{
+    Q_DECLARE_TR_FUNCTIONS(kinwise::ReadingCommands)
+};
 
 modMayanNumerology::Language& StoredLanguage()
 {
@@ -58,7 +64,7 @@ FileDialogRequest SaveDialogRequest()
 {
     return {FileDialogRequest::Kind::Save,
             Identity::ApplicationTitle,
-            Texts::SaveFilter(),
+            ReadingCommands::tr("Rich Text Format (*.man)"),
             QStringLiteral("man"),
             {}};
 }
@@ -66,8 +72,8 @@ FileDialogRequest SaveDialogRequest()
 FileDialogRequest OpenDialogRequest()
 {
     return {FileDialogRequest::Kind::Open,
-            Texts::OpenTitle(),
-            Texts::OpenFilter(),
+            ReadingCommands::tr("Select the source file"),
+            ReadingCommands::tr("Mayan Astrology (*.man)"),
             QStringLiteral("man"),
             {}};
 }
@@ -81,8 +87,10 @@ void SaveReadingFile(QWidget* parent, const FileDialogRequest& dialog, const Rea
     const std::optional<QString> failure =
         ReadingFile::WriteToPath(*path, ReadingFile::Encode(RequestOf(reading)));
     if (failure) {
-        platform().showMessage(parent, Texts::SaveFailed(*path, *failure), MessageIcon::Critical,
-                               MessageButtons::Ok);
+        platform().showMessage(
+            parent,
+            ReadingCommands::tr("The reading could not be saved to %1.\n\n%2").arg(*path, *failure),
+            MessageIcon::Critical, MessageButtons::Ok);
     }
 }
 
@@ -93,11 +101,19 @@ std::optional<ReadingFile::Request> OpenReadingFile(QWidget* parent)
         return std::nullopt;
     }
     if (!path->endsWith(QStringLiteral("man"), Qt::CaseSensitive)) {
-        platform().showMessage(parent, Texts::CheckTheFile(), MessageIcon::Critical,
-                               MessageButtons::Ok);
+        platform().showMessage(parent, ReadingCommands::tr("Please Check The File."),
+                               MessageIcon::Critical, MessageButtons::Ok);
         return std::nullopt;
     }
-    return ReadingFile::ReadFromPath(*path);
+    ReadingFile::ReadResult read = ReadingFile::ReadFromPath(*path);
+    if (const QString* failure = std::get_if<QString>(&read)) {
+        platform().showMessage(
+            parent,
+            ReadingCommands::tr("The file %1 could not be read.\n\n%2").arg(*path, *failure),
+            MessageIcon::Critical, MessageButtons::Ok);
+        return std::nullopt;
+    }
+    return std::get<ReadingFile::Request>(std::move(read));
 }
 
 std::optional<QString> PrintReport(QTextEdit* report)

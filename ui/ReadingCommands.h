@@ -33,7 +33,8 @@ FileDialogRequest OpenDialogRequest();
 // file of that name is never damaged.
 void SaveReadingFile(QWidget* parent, const FileDialogRequest& dialog, const Reading& reading);
 
-// Asks for a reading file and reads its four texts; nothing when cancelled or refused.
+// Asks for a reading file and reads its four texts; nothing when cancelled, or when refused with
+// a message that says why.
 std::optional<ReadingFile::Request> OpenReadingFile(QWidget* parent);
 
 // Prints the whole report on the default printer; the reason when it could not.

@@ -1,6 +1,7 @@
 #include "ui/ResultWindow.h"
 
 #include "assets/AssetPaths.h"
+#include "platform/Identity.h"
 #include "ui/Accessibility.h"
 #include "ui/BrandPanel.h"
 #include "ui/Controls.h"
@@ -9,7 +10,6 @@
 #include "ui/ReadingCommands.h"
 #include "ui/SitePages.h"
 #include "ui/Style.h"
-#include "ui/Texts.h"
 #include "ui/Windows.h"
 
 #include <QGroupBox>
@@ -30,12 +30,13 @@ QString TonePictureText(int dayNumber, const QString& toneName)
 {
     const int bars = dayNumber / 5;
     const int dots = dayNumber % 5;
-    const QString barText =
-        bars == 1 ? ResultWindow::tr("1 bar") : ResultWindow::tr("%1 bars").arg(bars);
-    const QString dotText =
-        dots == 1 ? ResultWindow::tr("1 dot") : ResultWindow::tr("%1 dots").arg(dots);
+    //: Bars of a Mayan numeral, each worth five.
+    const QString barText = ResultWindow::tr("%n bar(s)", nullptr, bars);
+    //: Dots of a Mayan numeral, each worth one.
+    const QString dotText = ResultWindow::tr("%n dot(s)", nullptr, dots);
     const QString numeral = bars == 0   ? dotText
                             : dots == 0 ? barText
+                                        //: The bars, then the dots.
                                         : ResultWindow::tr("%1 and %2").arg(barText, dotText);
     return ResultWindow::tr("Tone %1, %2: a picture of %3").arg(dayNumber).arg(toneName, numeral);
 }
@@ -55,17 +56,20 @@ ResultWindow::ResultWindow(const Reading& reading)
         imgMayanDaySign.append(QString::fromUtf8(key));
     }
 
-    Label14 = MakeHomeLink(QStringLiteral("Label14"), Texts::ForumLink(),
-                           Style::Twips(1583, 30, 5025, 435), true, client());
+    Label14 = MakeHomeLink(
+        QStringLiteral("Label14"),
+        tr("Talk it over with friendly readers in our Mayan forum! Click Here To Visit %1 Now.")
+            .arg(Identity::WebAddress),
+        Style::Twips(1583, 30, 5025, 435), true, client());
 
     buildFrame();
 
     // Narrower than the frame above, to leave room for Save beside Back.
     fraFullBrand = new BrandPanel(Style::Twips(68, 3645, 5835, 850), client());
-    cmdSave = MakeButton(QStringLiteral("cmdSave"), Texts::Save(),
-                         Style::Twips(5918, 3883, 1095, 375), client());
-    cmdBack = MakeButton(QStringLiteral("cmdBack"), Texts::Back(),
-                         Style::Twips(7028, 3883, 1095, 375), client());
+    cmdSave = MakeButton(QStringLiteral("cmdSave"), tr("Save"), Style::Twips(5918, 3883, 1095, 375),
+                         client());
+    cmdBack = MakeButton(QStringLiteral("cmdBack"), tr("Back"), Style::Twips(7028, 3883, 1095, 375),
+                         client());
     connect(cmdBack, &QPushButton::clicked, this, &ResultWindow::back);
     connect(cmdSave, &QPushButton::clicked, this, &ResultWindow::save);
 
@@ -77,14 +81,14 @@ ResultWindow::ResultWindow(const Reading& reading)
 
 void ResultWindow::buildFrame()
 {
-    Frame1 = new QGroupBox(Texts::ResultFrame(), client());
+    Frame1 = new QGroupBox(tr("Kinwise Result"), client());
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(Style::Twips(68, 600, 8055, 3050));
     Frame1->setFont(Style::Verdana(9.75, true));
     Style::SetTextColour(Frame1, Qt::white);
     Style::SetBackground(Frame1, Style::WindowTeal);
 
-    Label1 = MakeLabel(QStringLiteral("Label1"), Texts::MayanDayNumber(),
+    Label1 = MakeLabel(QStringLiteral("Label1"), tr("Mayan Day Number"),
                        Style::Twips(120, 652, 1935, 210), Style::Verdana(9, true), Style::Salmon,
                        Frame1);
     lblMayanDayNumber = MakeLabel(QStringLiteral("lblMayanDayNumber"), QStringLiteral("Number"),
@@ -107,11 +111,11 @@ void ResultWindow::buildFrame()
 
 void ResultWindow::buildMenuBar()
 {
-    QMenu* file = AddMenu(menuBar(), QStringLiteral("mnuFile"), Texts::MenuFile());
-    connect(AddItem(file, QStringLiteral("mnuBack"), Texts::MenuBack()), &QAction::triggered,
-            cmdBack, &QPushButton::click);
+    QMenu* file = AddMenu(menuBar(), QStringLiteral("mnuFile"), tr("&File"));
+    connect(AddItem(file, QStringLiteral("mnuBack"), tr("&Back")), &QAction::triggered, cmdBack,
+            &QPushButton::click);
     AddSeparator(file, QStringLiteral("mnuSep1"));
-    connect(AddItem(file, QStringLiteral("mnuExit"), Texts::MenuExit()), &QAction::triggered, this,
+    connect(AddItem(file, QStringLiteral("mnuExit"), tr("E&xit")), &QAction::triggered, this,
             &QWidget::close);
     AddHelpAndBarCommands(menuBar(), this, QStringLiteral("mnuSep2"), QStringLiteral("mnuSep3"));
 }

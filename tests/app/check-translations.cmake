@@ -1,21 +1,21 @@
 # Fails when a text the program shows has no finished translation: lupdate brings a copy of each
-# .ts file up to date with the sources, which marks every new or changed text unfinished.
-#   cmake -DLUPDATE=<lupdate> -DPROJECT=<lupdate project .cmake> -DPROJECT_SCRIPT=<Qt's script
-#         writing it as .json> -DWORK=<folder> -DTS_FILES=<a;b> -P <this>
+# .ts file up to date with the sources, which marks every new or changed text unfinished. The
+# English file holds only plural forms.
+#   cmake -DLUPDATE=<lupdate> -DOPTIONS=<lupdate options> -DSOURCES=<a.cpp;b.h> -DWORK=<folder>
+#         -DTS_FILES=<a;b> -DPLURALS_TS=<file> -P <this>
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
-execute_process(COMMAND "${CMAKE_COMMAND}" -DIN_FILE=${PROJECT} -DOUT_FILE=${WORK}/project.json
-    -P "${PROJECT_SCRIPT}" RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-    message(FATAL_ERROR "the lupdate project could not be written")
-endif()
 set(failures "")
-foreach(ts IN LISTS TS_FILES)
+foreach(ts IN LISTS TS_FILES PLURALS_TS)
     get_filename_component(name "${ts}" NAME)
     set(copy "${WORK}/${name}")
     configure_file("${ts}" "${copy}" COPYONLY)
-    execute_process(COMMAND "${LUPDATE}" -silent -project "${WORK}/project.json" -no-obsolete
-        -locations none -ts "${copy}" RESULT_VARIABLE status)
+    set(only "")
+    if(ts STREQUAL PLURALS_TS)
+        set(only -pluralonly)
+    endif()
+    execute_process(COMMAND "${LUPDATE}" -silent ${OPTIONS} ${only} ${SOURCES} -ts "${copy}"
+        RESULT_VARIABLE status)
     if(NOT status EQUAL 0)
         message(FATAL_ERROR "lupdate failed on ${name}")
     endif()
@@ -33,7 +33,7 @@ foreach(ts IN LISTS TS_FILES)
         endif()
     endforeach()
     if(NOT updated STREQUAL original)
-        string(APPEND failures "\n  ${name} is behind the sources: build the kinwise_app_lupdate target")
+        string(APPEND failures "\n  ${name} is behind the sources: build the kinwise_app_lupdate and kinwise_app_lupdate_plurals targets")
     endif()
 endforeach()
 if(failures)

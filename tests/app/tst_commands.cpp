@@ -17,6 +17,8 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include <sys/stat.h>
+
 using namespace kinwise;
 using namespace kinwise::test;
 using namespace Qt::StringLiterals;
@@ -129,7 +131,7 @@ void TestCommands::saveCancelled()
     const FileDialogRequest& request = fake.fileRequests.first();
     QCOMPARE(request.kind, FileDialogRequest::Kind::Save);
     QCOMPARE(request.title, u"Kinwise"_s);
-    QCOMPARE(request.filter, Shown("Rich Text Format (*.man)"));
+    QCOMPARE(request.filter, Shown(Context::Commands, "Rich Text Format (*.man)"));
     QVERIFY(request.filter.endsWith(u" (*.man)"_s)); // in every language
     QCOMPARE(request.defaultSuffix, u"man"_s);
     QVERIFY(fake.messages.isEmpty());
@@ -241,9 +243,7 @@ void TestCommands::saveFails()
     if (deviceStays && !QFileInfo::exists(path))
         QSKIP("no /dev/full here");
     if (reason == u"<not regular>"_s) {
-        reason =
-            QCoreApplication::translate("kinwise::ReadingFile", "\"%1\" is not a regular file.")
-                .arg(QDir::toNativeSeparators(path));
+        reason = QCoreApplication::translate("kinwise::ReadingFile", "It is not a regular file.");
     } else if (reason.isEmpty()) {
         QFile probe(path);
         QVERIFY(!probe.open(QIODevice::WriteOnly));
@@ -287,8 +287,8 @@ void TestCommands::openCancelled()
     QCOMPARE(fake.fileRequests.size(), 1);
     const FileDialogRequest& request = fake.fileRequests.first();
     QCOMPARE(request.kind, FileDialogRequest::Kind::Open);
-    QCOMPARE(request.title, Shown("Select the source file"));
-    QCOMPARE(request.filter, Shown("Mayan Astrology (*.man)"));
+    QCOMPARE(request.title, Shown(Context::Commands, "Select the source file"));
+    QCOMPARE(request.filter, Shown(Context::Commands, "Mayan Astrology (*.man)"));
     QVERIFY(request.filter.endsWith(u" (*.man)"_s)); // in every language
     QCOMPARE(request.defaultSuffix, u"man"_s);
     QVERIFY(fake.messages.isEmpty());
@@ -301,29 +301,49 @@ void TestCommands::openCancelled()
 void TestCommands::openRefusesOtherNames_data()
 {
     QTest::addColumn<QString>("fileName");
-    QTest::newRow("upper-case suffix") << u"reading.MAN"_s;
-    QTest::newRow("text file") << u"x.txt"_s;
-    QTest::newRow("suffix not last") << u"reading.man.txt"_s;
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("refusal");
+    const QString checkTheFile = u"Please Check The File."_s;
+    const QString unreadable = u"The file %1 could not be read.\n\n%2"_s;
+    QTest::newRow("upper-case suffix") << u"reading.MAN"_s << u"file"_s << checkTheFile;
+    QTest::newRow("text file") << u"x.txt"_s << u"file"_s << checkTheFile;
+    QTest::newRow("suffix not last") << u"reading.man.txt"_s << u"file"_s << checkTheFile;
+    QTest::newRow("fifo") << u"reading.man"_s << u"fifo"_s << unreadable;
+    QTest::newRow("directory") << u"reading.man"_s << u"directory"_s << unreadable;
 }
 
+// A refused file leaves the main window as it was, and says why.
 void TestCommands::openRefusesOtherNames()
 {
     QFETCH(QString, fileName);
+    QFETCH(QString, kind);
+    QFETCH(QString, refusal);
     Session fake;
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(fileName);
-    QVERIFY(WriteBytes(path, FileOf(u"From File"_s, u"1975"_s, u"July"_s, u"15"_s)));
+    if (kind == u"fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (kind == u"directory")
+        QVERIFY(QDir().mkdir(path));
+    else
+        QVERIFY(WriteBytes(path, FileOf(u"From File"_s, u"1975"_s, u"July"_s, u"15"_s)));
     MainWindow* main = ShowMain();
     QVERIFY(main);
+    main->txtName->setText(u"Typed"_s);
 
     ClickOpen(main, fake, path);
 
     QCOMPARE(fake.messages.size(), 1);
-    QCOMPARE(fake.messages.first().text, Shown("Please Check The File."));
+    QString expected = Shown(Context::Commands, refusal);
+    if (expected.contains(u"%1"))
+        expected = expected.arg(path, QString());
+    QVERIFY2(fake.messages.first().text.startsWith(expected),
+             qPrintable(fake.messages.first().text));
+    QVERIFY(fake.messages.first().text.size() > expected.size() || kind == u"file");
     QCOMPARE(fake.messages.first().icon, MessageIcon::Critical);
     QCOMPARE(FindWindow<MainWindow>(MainName), main);
-    QVERIFY(main->txtName->text().isEmpty());
+    QCOMPARE(main->txtName->text(), u"Typed"_s);
     QCOMPARE(ChosenMonth(main->cboMonth), u"January"_s);
     QCOMPARE(main->cboYear->currentText(), u"1900"_s);
     QVERIFY(!FindWindow(ResultName));
@@ -423,13 +443,15 @@ void TestCommands::openImpossibleDate_data()
     QTest::addColumn<QString>("message");
 
     QTest::newRow("31 April") << u"1980"_s << u"April"_s << u"31"_s
-                              << Shown("Please Enter Correct Date Or Month !");
+                              << Shown(Context::Main, "Please Enter Correct Date Or Month !");
     QTest::newRow("31 November") << u"1975"_s << u"November"_s << u"31"_s
-                                 << Shown("Please Enter Correct Date Or Month !");
+                                 << Shown(Context::Main, "Please Enter Correct Date Or Month !");
     QTest::newRow("29 February, common year")
-        << u"1981"_s << u"February"_s << u"29"_s << Shown("Please Enter Correct Date Or Month!");
+        << u"1981"_s << u"February"_s << u"29"_s
+        << Shown(Context::Main, "Please Enter Correct Date Or Month!");
     QTest::newRow("29 February 1900")
-        << u"1900"_s << u"February"_s << u"29"_s << Shown("Please Enter Correct Date Or Month!");
+        << u"1900"_s << u"February"_s << u"29"_s
+        << Shown(Context::Main, "Please Enter Correct Date Or Month!");
 }
 
 void TestCommands::openImpossibleDate()
@@ -519,8 +541,8 @@ void TestCommands::printClearsSelection()
     QCOMPARE(fake.printedTexts.size(), 1);
     const QString printed = fake.printedTexts.first();
     QCOMPARE(printed, box->toPlainText());
-    QVERIFY(printed.startsWith(Shown("Name: ") + u"Ana Lopez\n"_s + Footer() + u"\n\n"_s +
-                               Shown("Date of Birth: ")));
+    QVERIFY(printed.startsWith(Shown(Context::Report, "Name: ") + u"Ana Lopez\n"_s + Footer() +
+                               u"\n\n"_s + Shown(Context::Report, "Date of Birth: ")));
     QVERIFY(printed.endsWith(u'\n' + Footer()));
     QCOMPARE(printed.count(Footer()), 12);
 }

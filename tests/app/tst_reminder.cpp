@@ -31,8 +31,10 @@ const QString Key = u"N\x7f|k~syx"_s;
 const QString StoreKey = Section + u'/' + Key;
 QString Question()
 {
-    return Shown("There maybe an update to this software available\rDo you want to check for an "
-                 "update?");
+    return QCoreApplication::translate(
+        "kinwise::UpdateReminder",
+        "There maybe an update to this software available\rDo you want to check for an "
+        "update?");
 }
 const QString DownloadPage = PageBase + u"download-web-page"_s;
 

@@ -85,9 +85,9 @@ qint64 BytesReadSoFar()
 }
 
 // Runs ReadFromPath on its own thread so a blocking open fails the test instead of hanging it.
-std::optional<Request> ReadWithin(const QString& path, int seconds)
+std::optional<file::ReadResult> ReadWithin(const QString& path, int seconds)
 {
-    auto promise = std::make_shared<std::promise<Request>>();
+    auto promise = std::make_shared<std::promise<file::ReadResult>>();
     auto result = promise->get_future();
     std::thread([promise, path] { promise->set_value(file::ReadFromPath(path)); }).detach();
     if (result.wait_for(std::chrono::seconds(seconds)) != std::future_status::ready)
@@ -135,7 +135,7 @@ void TestReadingFile::savedFileByteForByte()
     const QString path = dir.filePath(u"ana.man"_s);
     QCOMPARE(file::WriteToPath(path, file::Encode(request)), std::nullopt);
     QCOMPARE(Contents(path), expected);
-    QCOMPARE(file::ReadFromPath(path), request);
+    QCOMPARE(file::ReadFromPath(path), file::ReadResult(request));
 }
 
 void TestReadingFile::namesRoundTrip_data()
@@ -169,7 +169,7 @@ void TestReadingFile::namesRoundTrip()
     QTemporaryDir dir;
     const QString path = dir.filePath(u"name.man"_s);
     QCOMPARE(file::WriteToPath(path, file::Encode(request)), std::nullopt);
-    QCOMPARE(file::ReadFromPath(path), request);
+    QCOMPARE(file::ReadFromPath(path), file::ReadResult(request));
 }
 
 void TestReadingFile::lineEndCharactersAreDropped()
@@ -229,7 +229,7 @@ void TestReadingFile::layouts()
     QCOMPARE(file::Decode(bytes), expected);
 
     QTemporaryDir dir;
-    QCOMPARE(file::ReadFromPath(WriteRaw(dir, bytes)), expected);
+    QCOMPARE(file::ReadFromPath(WriteRaw(dir, bytes)), file::ReadResult(expected));
 }
 
 void TestReadingFile::readFailureKeepsTheLinesRead_data()
@@ -266,7 +266,7 @@ void TestReadingFile::hugeSparseFileIsReadOnlyAtItsStart()
     const qint64 readBefore = BytesReadSoFar();
     QElapsedTimer timer;
     timer.start();
-    const Request request = file::ReadFromPath(out.fileName());
+    const Request request = std::get<Request>(file::ReadFromPath(out.fileName()));
     QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
     if (readBefore >= 0)
         QCOMPARE_LT(BytesReadSoFar() - readBefore, file::MaxReadBytes + 64 * 1024);
@@ -276,17 +276,20 @@ void TestReadingFile::hugeSparseFileIsReadOnlyAtItsStart()
 void TestReadingFile::notRegularFiles_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("fifo") << u"fifo"_s;
-    QTest::newRow("fifo held open with lines waiting") << u"fifo with a writer"_s;
-    QTest::newRow("dev zero") << u"/dev/zero"_s;
-    QTest::newRow("directory") << u"directory"_s;
-    QTest::newRow("missing") << u"missing"_s;
-    QTest::newRow("unreadable") << u"unreadable"_s;
+    QTest::addColumn<QString>("reason");
+    const QString notRegular = u"is not a regular file."_s;
+    QTest::newRow("fifo") << u"fifo"_s << notRegular;
+    QTest::newRow("fifo held open with lines waiting") << u"fifo with a writer"_s << notRegular;
+    QTest::newRow("dev zero") << u"/dev/zero"_s << notRegular;
+    QTest::newRow("directory") << u"directory"_s << notRegular;
+    QTest::newRow("missing") << u"missing"_s << u"No such file or directory"_s;
+    QTest::newRow("unreadable") << u"unreadable"_s << u"Permission denied"_s;
 }
 
 void TestReadingFile::notRegularFiles()
 {
     QFETCH(QString, kind);
+    QFETCH(QString, reason);
     QTemporaryDir dir;
     QString path = dir.filePath(u"x.man"_s);
     QFile heldOpen;
@@ -313,14 +316,15 @@ void TestReadingFile::notRegularFiles()
         path = kind;
     }
 
-    const std::optional<Request> request = ReadWithin(path, 5);
+    const std::optional<file::ReadResult> request = ReadWithin(path, 5);
     if (!request && kind == u"fifo") {
         // Opening the writing end releases the blocked reader before failing.
         QFile writer(path);
         (void)writer.open(QIODevice::WriteOnly);
     }
     QVERIFY2(request.has_value(), "ReadFromPath blocked");
-    QCOMPARE(*request, Request{});
+    QVERIFY2(std::holds_alternative<QString>(*request), "read as a reading file");
+    QVERIFY2(std::get<QString>(*request).contains(reason), qPrintable(std::get<QString>(*request)));
 }
 
 void TestReadingFile::writeReplacesExistingFile()

@@ -148,11 +148,11 @@ void TestMainWindow::captions()
     if (widget.isEmpty()) {
         QCOMPARE(main->windowTitle(), caption); // the same in every language
     } else if (auto* frame = Find<QGroupBox>(main, widget)) {
-        QCOMPARE(frame->title(), Shown(caption));
+        QCOMPARE(frame->title(), Shown(Context::Main, caption));
     } else {
         auto* button = Find<QPushButton>(main, widget);
         QVERIFY(button);
-        QCOMPARE(button->text(), Shown(caption));
+        QCOMPARE(button->text(), Shown(Context::Main, caption));
     }
 }
 

@@ -109,7 +109,8 @@ void TestStartup::secondCopyEndsWithoutWindows()
     QVERIFY(!StartApplication());
 
     QCOMPARE(fake->messages.size(), 1);
-    QCOMPARE(fake->messages[0].text, Shown("Application is already running"));
+    QCOMPARE(fake->messages[0].text, QCoreApplication::translate("kinwise::StartApplication",
+                                                                 "Application is already running"));
     QCOMPARE(fake->messages[0].icon, MessageIcon::Information);
     QCOMPARE(fake->messages[0].buttons, MessageButtons::Ok);
     QCOMPARE(fake->endProcessCalls, 1);
