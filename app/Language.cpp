@@ -59,9 +59,11 @@ void LoadDesktopLanguage()
     for (const Translation& translation : Translations) {
         if (translation.language == first) {
             const QString code = QString::fromLatin1(translation.code);
-            Install(QStringLiteral("kinwise_") + code, QStringLiteral(":/i18n"));
+            // The translator installed last is asked first: the program's own words for some of
+            // Qt's texts come before Qt's.
             Install(QStringLiteral("qtbase_") + code,
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+            Install(QStringLiteral("kinwise_") + code, QStringLiteral(":/i18n"));
             SetCatalogueLanguage(translation.catalogue);
             return;
         }

@@ -37,6 +37,7 @@ void UpdateReminder()
     }
     const MessageAnswer answer = platform().showMessage(
         nullptr,
+        //: The carriage return breaks the line.
         QCoreApplication::translate("kinwise::UpdateReminder",
                                     "There maybe an update to this software available\rDo you "
                                     "want to check for an update?"),

@@ -96,6 +96,20 @@ QString DocumentsFolder()
     return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
+// Qt's own texts that the user meets in the file dialogs and in a failed save, marked so that the
+// program's translation carries them too: Qt's Spanish says "fichero" where the program says
+// "archivo". The program's translator is asked before Qt's.
+[[maybe_unused]] constexpr const char* QtTexts[] = {
+    QT_TRANSLATE_NOOP("QFileDialog", "File &name:"),
+    QT_TRANSLATE_NOOP("QFileDialog", "Files of type:"),
+    QT_TRANSLATE_NOOP("QFileDialog", "All Files (*)"),
+    QT_TRANSLATE_NOOP("QFileDialog", "%1 already exists.\nDo you want to replace it?"),
+    QT_TRANSLATE_NOOP("QFileDialog",
+                      "%1\nFile not found.\nPlease verify the correct file name was given."),
+    QT_TRANSLATE_NOOP("QFileSystemModel", "Invalid filename"),
+    QT_TRANSLATE_NOOP("QIODevice", "No such file or directory"),
+};
+
 // Qt's own dialog on every desktop, since only it lets the program refuse a name before the
 // dialog closes: a name in a folder that does not exist gets Qt's warning and the dialog stays
 // open, as for other names it refuses.

@@ -34,6 +34,46 @@ Please verify the correct directory name was given.</source>
 Directorio no encontrado.
 Verifique que el nombre del directorio sea correcto.</translation>
     </message>
+    <message>
+        <source>File &amp;name:</source>
+        <translation>&amp;Nombre de archivo:</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>Tipo de archivo:</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>El archivo %1 ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>%1
+File not found.
+Please verify the correct file name was given.</source>
+        <translation>%1
+Archivo no encontrado.
+Verifique que el nombre del archivo sea correcto.</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Nombre de archivo no válido</translation>
+    </message>
+</context>
+<context>
+    <name>QIODevice</name>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No hay ningún archivo o directorio con ese nombre</translation>
+    </message>
 </context>
 <context>
     <name>kinwise::AboutWindow</name>
@@ -43,6 +83,7 @@ Verifique que el nombre del directorio sea correcto.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
+        <extracomment>%1 is the site&apos;s web address.</extracomment>
         <translation>Visite %1</translation>
     </message>
     <message>
@@ -116,6 +157,7 @@ Verifique que el nombre del directorio sea correcto.</translation>
     </message>
     <message>
         <source>Talk it over with friendly readers in our Mayan forum! Click Here To Visit %1 Now.</source>
+        <extracomment>%1 is the site&apos;s web address.</extracomment>
         <translation>¡Comente su lectura en nuestro foro maya! Visite %1 ahora.</translation>
     </message>
     <message>
@@ -219,6 +261,7 @@ Verifique que el nombre del directorio sea correcto.</translation>
     <name>kinwise::ReadingCommands</name>
     <message>
         <source>Rich Text Format (*.man)</source>
+        <extracomment>The type of a saved reading file (the file itself is not RTF).</extracomment>
         <translation>Formato de texto enriquecido (*.man)</translation>
     </message>
     <message>
@@ -265,6 +308,7 @@ Verifique que el nombre del directorio sea correcto.</translation>
     <name>kinwise::ReportWindow</name>
     <message>
         <source>Report</source>
+        <extracomment>The report box as a screen reader names it.</extracomment>
         <translation>Informe</translation>
     </message>
     <message>
@@ -460,6 +504,7 @@ Verifique que el nombre del directorio sea correcto.</translation>
     </message>
     <message>
         <source>Talk it over with friendly readers in our Mayan forum! Click Here To Visit %1 Now.</source>
+        <extracomment>%1 is the site&apos;s web address.</extracomment>
         <translation>¡Comente su lectura en nuestro foro maya! Visite %1 ahora.</translation>
     </message>
     <message>
@@ -502,6 +547,7 @@ Verifique que el nombre del directorio sea correcto.</translation>
     <name>kinwise::UpdateReminder</name>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <extracomment>The carriage return breaks the line.</extracomment>
         <translation>Es posible que haya una actualización disponible para este programa.<byte value="xd"/>¿Desea buscar una actualización?</translation>
     </message>
 </context>

@@ -50,6 +50,7 @@ AboutWindow::AboutWindow()
                  this);
     lblHomePage =
         new LinkLabel(QStringLiteral("lblHomePage"),
+                      //: %1 is the site's web address.
                       tr("Click here to visit %1").arg(Identity::WebAddress), PageKey::Home, this);
     lblHomePage->setFont(Style::Verdana(8.25, false, true));
     Label3 = MakeText(QStringLiteral("Label3"),

@@ -79,6 +79,7 @@ MainWindow::MainWindow() : TopWindow(QStringLiteral("frmMain"), Style::TwipsSize
 {
     Label14 = MakeHomeLink(
         QStringLiteral("Label14"),
+        //: %1 is the site's web address.
         tr("Talk it over with friendly readers in our Mayan forum! Click Here To Visit %1 Now.")
             .arg(Identity::WebAddress),
         Style::Twips(503, 60, 6195, 435), true, client());

@@ -64,6 +64,7 @@ FileDialogRequest SaveDialogRequest()
 {
     return {FileDialogRequest::Kind::Save,
             Identity::ApplicationTitle,
+            //: The type of a saved reading file (the file itself is not RTF).
             ReadingCommands::tr("Rich Text Format (*.man)"),
             QStringLiteral("man"),
             {}};

@@ -236,6 +236,7 @@ ReportWindow::ReportWindow(QWidget* resultWindow, const Reading& reading)
     // It is not drawn, so the report looks as it always did.
     RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     RTB->setCursorWidth(0);
+    //: The report box as a screen reader names it.
     RTB->setAccessibleName(tr("Report"));
     RTB->setFont(Style::Verdana(9.75));
     RTB->document()->setDefaultFont(Style::Verdana(9.75));

@@ -58,6 +58,7 @@ ResultWindow::ResultWindow(const Reading& reading)
 
     Label14 = MakeHomeLink(
         QStringLiteral("Label14"),
+        //: %1 is the site's web address.
         tr("Talk it over with friendly readers in our Mayan forum! Click Here To Visit %1 Now.")
             .arg(Identity::WebAddress),
         Style::Twips(1583, 30, 5025, 435), true, client());

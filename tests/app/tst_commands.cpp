@@ -4,6 +4,7 @@
 #include "files/modHelp.h"
 #include "support/Driver.h"
 #include "ui/MainWindow.h"
+#include "ui/ReadingCommands.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -106,6 +107,9 @@ private slots:
     void printClearsSelection();
     void printFailure_data();
     void printFailure();
+
+    void qtDialogTextsSayArchivo_data();
+    void qtDialogTextsSayArchivo();
 };
 
 void TestCommands::initTestCase()
@@ -625,4 +629,37 @@ void TestCommands::printFailure()
 }
 
 QTEST_MAIN(TestCommands)
+// Qt's own texts in the file dialogs and a failed save use the program's word for a file.
+void TestCommands::qtDialogTextsSayArchivo_data()
+{
+    QTest::addColumn<QString>("context");
+    QTest::addColumn<QString>("text");
+    const char* const texts[][2] = {
+        {"QFileDialog", "File &name:"},
+        {"QFileDialog", "Files of type:"},
+        {"QFileDialog", "All Files (*)"},
+        {"QFileDialog", "%1 already exists.\nDo you want to replace it?"},
+        {"QFileDialog", "%1\nFile not found.\nPlease verify the correct file name was given."},
+        {"QFileSystemModel", "Invalid filename"},
+        {"QIODevice", "No such file or directory"},
+    };
+    for (const auto& [context, text] : texts) {
+        QTest::addRow("%s", QByteArray(text).replace('\n', ' ').constData())
+            << QString::fromLatin1(context) << QString::fromLatin1(text);
+    }
+}
+
+void TestCommands::qtDialogTextsSayArchivo()
+{
+    QFETCH(QString, context);
+    QFETCH(QString, text);
+    if (CatalogueLanguage() != modMayanNumerology::Language::Spanish) {
+        QSKIP("Qt's English is the program's");
+    }
+    const QString shown =
+        QCoreApplication::translate(context.toLatin1().constData(), text.toLatin1().constData());
+    QVERIFY2(shown.contains(u"archivo"_s, Qt::CaseInsensitive), qPrintable(shown));
+    QVERIFY2(!shown.contains(u"fichero"_s, Qt::CaseInsensitive), qPrintable(shown));
+}
+
 #include "tst_commands.moc"

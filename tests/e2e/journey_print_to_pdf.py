@@ -11,20 +11,28 @@ import journeys as h
 from desktop import fail
 
 LANGUAGE = os.environ.get("KINWISE_E2E_LANGUAGE", "")
+SPANISH = LANGUAGE.startswith("es")
+# The program's texts as its translation gives them; Qt's buttons in Qt's own words.
+T = h.Texts(LANGUAGE)
+REPORT = "kinwise::ReportWindow"
 SAY = {
-    "en": {"open": "Open Previously Saved Reading", "open_title": "Select the source file",
-           "name_box": "File name:", "result": "Kinwise Result", "save": "Save",
-           "print": "Print", "ok": "OK", "pdf": "Save as PDF...", "yes": "Yes", "no": "No",
-           "message": "The report could not be printed.\n\nNo default printer is set up.",
-           "file": "Ana Lopez - Mayan numerology reading.pdf", "paper": "letter"},
-    "es": {"open": "Abrir una lectura guardada", "open_title": "Seleccione el archivo de origen",
-           "name_box": "Nombre de fichero:", "result": "Resultado de Kinwise", "save": "Guardar",
-           "print": "Imprimir", "ok": "Aceptar", "pdf": "Guardar como PDF...", "yes": "Sí",
-           "no": "No",
-           "message": "No se pudo imprimir el informe.\n\n"
-                      "No hay ninguna impresora predeterminada configurada.",
-           "file": "Ana Lopez - Lectura de numerología maya.pdf", "paper": "A4"},
-}[LANGUAGE.split(":")[0].split("_")[0] or "en"]
+    "open": T.caption("kinwise::MainWindow", "&Open Previously Saved Reading"),
+    "open_title": T("kinwise::ReadingCommands", "Select the source file"),
+    "name_box": T.caption("QFileDialog", "File &name:"),
+    "result": T("kinwise::ResultWindow", "Kinwise Result"),
+    "save": T("kinwise::ResultWindow", "Save"),
+    "print": T.caption(REPORT, "&Print"),
+    "pdf": T.caption(REPORT, "Save as &PDF..."),
+    "message": T(REPORT, "The report could not be printed.\n\n%1").replace(
+        "%1", T("Kinwise", "No default printer is set up.")),
+    "file": T(REPORT, "%1 - Mayan numerology reading.pdf").replace("%1", "Ana Lopez"),
+    "ok": "Aceptar" if SPANISH else "OK",
+    "yes": "Sí" if SPANISH else "Yes",
+    "no": "No",
+    "paper": "A4" if SPANISH else "letter",
+}
+if SPANISH and SAY["pdf"] == "Save as PDF...":
+    fail("the translation has no Spanish for the PDF offer")
 # A region whose paper is the queue's Letter under English, so that both lay out alike line for
 # line; Guatemala's is A4.
 REGION = {"LC_ALL": "es_GT.UTF-8", "LANGUAGE": LANGUAGE} if LANGUAGE else {"LC_ALL": "en_US.UTF-8"}

@@ -9,6 +9,7 @@ import re
 import subprocess
 import tempfile
 import unittest
+import xml.etree.ElementTree as ET
 from pathlib import Path
 
 import desktop as d
@@ -47,6 +48,44 @@ class Journey(unittest.TestCase):
         except BaseException:
             self.desktop.print_logs()
             raise
+
+
+def _flat(element):
+    """An element's text as the program has it: lupdate writes a control character as <byte>."""
+    text = element.text or ""
+    for child in element:
+        if child.tag == "byte":
+            text += chr(int(child.get("value")[1:], 16))
+        text += child.tail or ""
+    return text
+
+
+class Texts:
+    """The program's texts in the desktop's language, read from its translation as lupdate wrote
+    it; the English source itself under English. A caption loses its "&" access key."""
+
+    def __init__(self, language=""):
+        self.texts = {}
+        code = language.split(":")[0].split("_")[0]
+        if code and code != "en":
+            root = ET.parse(d.SOURCE_DIR / f"translations/kinwise_{code}.ts").getroot()
+            for context in root.iter("context"):
+                name = context.findtext("name")
+                for message in context.iter("message"):
+                    shown = message.find("translation")
+                    forms = [_flat(form) for form in shown.iter("numerusform")]
+                    self.texts[(name, _flat(message.find("source")))] = forms or _flat(shown)
+
+    def __call__(self, context, english):
+        return self.texts.get((context, english), english)
+
+    def caption(self, context, english):
+        return self(context, english).replace("&&", "\0").replace("&", "").replace("\0", "&")
+
+    def access_key(self, context, english):
+        """The Alt key of a caption, as xdotool names it."""
+        shown = self(context, english).replace("&&", "")
+        return "alt+" + shown[shown.index("&") + 1].lower()
 
 
 def scramble(text):
