@@ -28,7 +28,8 @@ enum class MessageAnswer
 {
     Ok,
     Yes,
-    No
+    No,
+    Action // the one further button of showMessageWithAction
 };
 
 struct FileDialogRequest
@@ -42,6 +43,8 @@ struct FileDialogRequest
     QString title;
     QString filter; // in Qt's form, "Description (*.ext)"
     QString defaultSuffix;
+    // A file name to start from, in the user's documents folder; none starts where Qt does.
+    QString suggestedName;
 };
 
 class Platform
@@ -52,6 +55,9 @@ public:
     // A modal message box captioned with the application title.
     virtual MessageAnswer showMessage(QWidget* parent, const QString& text, MessageIcon icon,
                                       MessageButtons buttons) = 0;
+    // The same box with one more button beside OK, captioned action.
+    virtual MessageAnswer showMessageWithAction(QWidget* parent, const QString& text,
+                                                MessageIcon icon, const QString& action) = 0;
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> chooseFile(QWidget* parent,
                                               const FileDialogRequest& request) = 0;

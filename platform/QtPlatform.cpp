@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
@@ -23,6 +24,13 @@ namespace {
 QMessageBox::Icon ToQtIcon(MessageIcon icon)
 {
     return icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information;
+}
+
+// A lone carriage return separates lines of a message; the label breaks only on line feeds.
+QString LinesOf(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
 QSettings OpenSettingsStore()
@@ -82,6 +90,12 @@ QString InstanceLockPath()
     return folder + QLatin1Char('/') + Identity::ExecutableName + QStringLiteral(".lock");
 }
 
+QString DocumentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
 // Qt's own texts that the user meets in the file dialogs and in a failed save, marked so that the
 // program's translation carries them too: Qt's Spanish says "fichero" where the program says
 // "archivo". The program's translator is asked before Qt's.
@@ -136,6 +150,10 @@ std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& r
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilter(request.filter);
     dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.suggestedName.isEmpty()) {
+        dialog.setDirectory(DocumentsFolder());
+        dialog.selectFile(request.suggestedName);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
@@ -153,11 +171,7 @@ MessageAnswer QtPlatform::showMessage(QWidget* parent, const QString& text, Mess
     const auto qtButtons = buttons == MessageButtons::YesNo
                                ? QMessageBox::Yes | QMessageBox::No
                                : QMessageBox::StandardButtons(QMessageBox::Ok);
-    // A lone carriage return separates lines of a message; the label breaks only on line feeds.
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
-        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(ToQtIcon(icon), Identity::ApplicationTitle, shown, qtButtons, parent);
+    QMessageBox box(ToQtIcon(icon), Identity::ApplicationTitle, LinesOf(text), qtButtons, parent);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;
@@ -166,6 +180,19 @@ MessageAnswer QtPlatform::showMessage(QWidget* parent, const QString& text, Mess
     default:
         return MessageAnswer::Ok;
     }
+}
+
+MessageAnswer QtPlatform::showMessageWithAction(QWidget* parent, const QString& text,
+                                                MessageIcon icon, const QString& action)
+{
+    QMessageBox box(ToQtIcon(icon), Identity::ApplicationTitle, LinesOf(text), QMessageBox::Ok,
+                    parent);
+    const QPushButton* further = box.addButton(action, QMessageBox::AcceptRole);
+    // Enter and Escape keep meaning OK, which ends the command as before.
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
+    box.exec();
+    return box.clickedButton() == further ? MessageAnswer::Action : MessageAnswer::Ok;
 }
 
 std::optional<QString> QtPlatform::chooseFile(QWidget* parent, const FileDialogRequest& request)

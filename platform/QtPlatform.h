@@ -24,6 +24,8 @@ public:
 
     MessageAnswer showMessage(QWidget* parent, const QString& text, MessageIcon icon,
                               MessageButtons buttons) override;
+    MessageAnswer showMessageWithAction(QWidget* parent, const QString& text, MessageIcon icon,
+                                        const QString& action) override;
     std::optional<QString> chooseFile(QWidget* parent, const FileDialogRequest& request) override;
     void openUrl(const QString& address) override;
     std::optional<QString> printDocument(const QTextDocument& document) override;

@@ -1,12 +1,18 @@
 #include "platform/QtPrinting.h"
 
+#include "platform/Identity.h"
+#include "platform/PdfReport.h"
+
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QLibrary>
+#include <QLocale>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextBlock>
@@ -25,6 +31,10 @@ namespace {
 
 // The white paper left around the report on every side.
 constexpr qreal PageMarginMillimetres = 20;
+const QMarginsF PageMargins(PageMarginMillimetres, PageMarginMillimetres, PageMarginMillimetres,
+                            PageMarginMillimetres);
+// What QPrinter::HighResolution gives on CUPS, so that a PDF lays the report out as paper does.
+constexpr int PdfDotsPerInch = 1200;
 
 // Draws the lines of the laid-out document that the layout put in the area, at its top left.
 void DrawLinesIn(QPainter& painter, const QTextDocument& document, const QRectF& area)
@@ -40,20 +50,21 @@ void DrawLinesIn(QPainter& painter, const QTextDocument& document, const QRectF&
     }
 }
 
-// The report as laid out on the printer's page, each line on the page the layout gave it, which
+// The report as laid out on the device's page, each line on the page the layout gave it, which
 // never cuts a line at a page's end. QTextDocument::print would add a page number to every page,
 // and painting the layout clipped to each page would still write the lines just beyond the clip
 // into the file, hidden on paper but found by a search or a copy of the text.
-void PaintPages(const QTextDocument& document, QPrinter& printer)
+void PaintPages(const QTextDocument& document, QPagedPaintDevice& device)
 {
     const std::unique_ptr<QTextDocument> pages(document.clone());
-    pages->documentLayout()->setPaintDevice(&printer);
+    pages->documentLayout()->setPaintDevice(&device);
     pages->setDocumentMargin(0);
-    const QSizeF page = printer.pageRect(QPrinter::DevicePixel).size();
+    // A paged device's own size is its page's area inside the margins.
+    const QSizeF page(device.width(), device.height());
     pages->setPageSize(page);
 
     QPainter painter;
-    if (!painter.begin(&printer)) {
+    if (!painter.begin(&device)) {
         return;
     }
     // Text without a colour of its own prints black, whatever the desktop's palette.
@@ -61,7 +72,7 @@ void PaintPages(const QTextDocument& document, QPrinter& printer)
     // pageCount() finishes the layout, which a document without a view does lazily.
     for (int index = 0; index < pages->pageCount(); ++index) {
         if (index > 0) {
-            printer.newPage();
+            device.newPage();
         }
         DrawLinesIn(painter, *pages, QRectF(QPointF(0, index * page.height()), page));
     }
@@ -104,9 +115,7 @@ std::optional<QString> PrintOnDefaultPrinter(const QTextDocument& document)
     if (paper.isValid()) {
         printer.setPageSize(paper);
     }
-    printer.setPageMargins(QMarginsF(PageMarginMillimetres, PageMarginMillimetres,
-                                     PageMarginMillimetres, PageMarginMillimetres),
-                           QPageLayout::Millimeter);
+    printer.setPageMargins(PageMargins, QPageLayout::Millimeter);
     if (!printer.isValid()) {
         return QCoreApplication::translate("Kinwise", "The default printer cannot be used.");
     }
@@ -119,6 +128,24 @@ std::optional<QString> PrintOnDefaultPrinter(const QTextDocument& document)
             .arg(target.printerName(), *refusal);
     }
     return std::nullopt;
+}
+
+QByteArray ReportAsPdf(const QTextDocument& document, const QString& title)
+{
+    QByteArray bytes;
+    QBuffer file(&bytes);
+    // The writer does not open its device itself; a buffer in memory always opens.
+    file.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&file);
+    writer.setResolution(PdfDotsPerInch);
+    writer.setTitle(title);
+    writer.setCreator(Identity::WindowCaption);
+    // A printer's paper follows its region when it is set up; the PDF's follows the user's.
+    const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
+    writer.setPageLayout(QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4),
+                                     QPageLayout::Portrait, PageMargins, QPageLayout::Millimeter));
+    PaintPages(document, writer);
+    return bytes;
 }
 
 } // namespace kinwise

@@ -285,14 +285,6 @@ Verifique que el nombre del archivo sea correcto.</translation>
         <translation>Verifique que sea una lectura de Kinwise.</translation>
     </message>
     <message>
-        <source>The report could not be printed.
-
-%1</source>
-        <translation>No se pudo imprimir el informe.
-
-%1</translation>
-    </message>
-    <message>
         <source>The file %1 could not be read.
 
 %2</source>
@@ -318,6 +310,35 @@ Verifique que el nombre del archivo sea correcto.</translation>
         <source>Report</source>
         <extracomment>The report box as a screen reader names it.</extracomment>
         <translation>Informe</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.
+
+%1</source>
+        <translation>No se pudo imprimir el informe.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PDF...</source>
+        <translation>Guardar como &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>%1 - Mayan numerology reading.pdf</source>
+        <extracomment>The name the report&apos;s PDF file is offered under; %1 is the person&apos;s name.</extracomment>
+        <translation>%1 - Lectura de numerología maya.pdf</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1.
+
+%2</source>
+        <translation>No se pudo guardar el informe en %1.
+
+%2</translation>
     </message>
     <message>
         <source>January</source>

@@ -62,15 +62,21 @@ ResultWindow* CalculateReading(const Reading& request)
 
 FileDialogRequest SaveDialogRequest()
 {
-    return {FileDialogRequest::Kind::Save, Identity::ApplicationTitle,
+    return {FileDialogRequest::Kind::Save,
+            Identity::ApplicationTitle,
             //: The type of a saved reading file (the file itself is not RTF).
-            ReadingCommands::tr("Rich Text Format (*.man)"), QStringLiteral("man")};
+            ReadingCommands::tr("Rich Text Format (*.man)"),
+            QStringLiteral("man"),
+            {}};
 }
 
 FileDialogRequest OpenDialogRequest()
 {
-    return {FileDialogRequest::Kind::Open, ReadingCommands::tr("Select the source file"),
-            ReadingCommands::tr("Mayan Astrology (*.man)"), QStringLiteral("man")};
+    return {FileDialogRequest::Kind::Open,
+            ReadingCommands::tr("Select the source file"),
+            ReadingCommands::tr("Mayan Astrology (*.man)"),
+            QStringLiteral("man"),
+            {}};
 }
 
 void SaveReadingFile(QWidget* parent, const FileDialogRequest& dialog, const Reading& reading)
@@ -111,17 +117,12 @@ std::optional<ReadingFile::Request> OpenReadingFile(QWidget* parent)
     return std::get<ReadingFile::Request>(std::move(read));
 }
 
-void PrintReport(QWidget* parent, QTextEdit* report)
+std::optional<QString> PrintReport(QTextEdit* report)
 {
     QTextCursor cursor = report->textCursor();
     cursor.clearSelection();
     report->setTextCursor(cursor);
-    const std::optional<QString> failure = platform().printDocument(*report->document());
-    if (failure) {
-        platform().showMessage(
-            parent, ReadingCommands::tr("The report could not be printed.\n\n%1").arg(*failure),
-            MessageIcon::Critical, MessageButtons::Ok);
-    }
+    return platform().printDocument(*report->document());
 }
 
 } // namespace kinwise

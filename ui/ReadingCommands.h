@@ -37,7 +37,7 @@ void SaveReadingFile(QWidget* parent, const FileDialogRequest& dialog, const Rea
 // a message that says why.
 std::optional<ReadingFile::Request> OpenReadingFile(QWidget* parent);
 
-// Prints the whole report on the default printer, reporting a failure.
-void PrintReport(QWidget* parent, QTextEdit* report);
+// Prints the whole report on the default printer; the reason when it could not.
+std::optional<QString> PrintReport(QTextEdit* report);
 
 } // namespace kinwise

@@ -1,7 +1,9 @@
 #include "ui/ReportWindow.h"
 
 #include "assets/AssetPaths.h"
+#include "files/ReadingFile.h"
 #include "platform/Identity.h"
+#include "platform/PdfReport.h"
 #include "ui/BrandPanel.h"
 #include "ui/Controls.h"
 #include "ui/LinkLabel.h"
@@ -158,6 +160,51 @@ QString Text(const std::string& utf8)
     return text;
 }
 
+// Enough of a name to know the file by, leaving room in the 255 bytes a file name may have for
+// the longest translation of the rest.
+constexpr qsizetype MaxNameCharacters = 60;
+constexpr qsizetype MaxNameBytes = 150;
+
+bool FitsAFileName(char32_t code)
+{
+    switch (QChar::category(code)) {
+    case QChar::Other_Control: // NUL, line ends, tabs
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return false;
+    default:
+        return code != U'/';
+    }
+}
+
+qsizetype Utf8Length(char32_t code)
+{
+    return code < 0x80 ? 1 : code < 0x800 ? 2 : code < 0x10000 ? 3 : 4;
+}
+
+// The name as part of a file name: without what a file name cannot hold, without a leading dot
+// that would hide the file, and cut between whole characters.
+QString FileNamePart(const QString& name)
+{
+    QString part;
+    qsizetype characters = 0;
+    qsizetype bytes = 0;
+    for (const char32_t code : name.toUcs4()) {
+        const bool leading = part.trimmed().isEmpty();
+        if (!FitsAFileName(code) || (leading && (code == U'.' || QChar::isSpace(code)))) {
+            continue;
+        }
+        if (characters == MaxNameCharacters || bytes + Utf8Length(code) > MaxNameBytes) {
+            break;
+        }
+        part.append(QString::fromUcs4(&code, 1));
+        ++characters;
+        bytes += Utf8Length(code);
+    }
+    part = part.trimmed();
+    return part.isEmpty() ? Identity::ApplicationTitle : part;
+}
+
 } // namespace
 
 void BuildReport(QTextEdit* box, const Reading& reading)
@@ -247,7 +294,7 @@ ReportWindow::ReportWindow(QWidget* resultWindow, const Reading& reading)
     cmdPrint = MakeButton(QStringLiteral("cmdPrint"), tr("&Print"),
                           Style::Twips(6555, 6570, 1125, 345), this);
     connect(cmdSave, &QPushButton::clicked, this, [this] { SaveReadingFile(this, CD, m_reading); });
-    connect(cmdPrint, &QPushButton::clicked, this, [this] { PrintReport(this, RTB); });
+    connect(cmdPrint, &QPushButton::clicked, this, &ReportWindow::print);
 
     fraFullBrand = new BrandPanel(Style::Twips(30, 6950, 7665, 855), this);
 
@@ -256,6 +303,38 @@ ReportWindow::ReportWindow(QWidget* resultWindow, const Reading& reading)
     RTB->setFocus();
     QWidget::setTabOrder(RTB, cmdSave);
     QWidget::setTabOrder(cmdSave, cmdPrint);
+}
+
+void ReportWindow::print()
+{
+    const std::optional<QString> failure = PrintReport(RTB);
+    if (failure && platform().showMessageWithAction(
+                       this, tr("The report could not be printed.\n\n%1").arg(*failure),
+                       MessageIcon::Critical, tr("Save as &PDF...")) == MessageAnswer::Action) {
+        saveAsPdf();
+    }
+}
+
+void ReportWindow::saveAsPdf()
+{
+    // The title shows the name as the report does; the file name is cut from the name itself.
+    const QString name = Text(m_reading.PersonName);
+    //: The name the report's PDF file is offered under; %1 is the person's name.
+    const QString suggested = tr("%1 - Mayan numerology reading.pdf")
+                                  .arg(FileNamePart(QString::fromStdString(m_reading.PersonName)));
+    const std::optional<QString> path =
+        platform().chooseFile(this, {FileDialogRequest::Kind::Save, Identity::ApplicationTitle,
+                                     tr("PDF files (*.pdf)"), QStringLiteral("pdf"), suggested});
+    if (!path) {
+        return;
+    }
+    const QByteArray pdf =
+        ReportAsPdf(*RTB->document(), Identity::ApplicationTitle + QStringLiteral(" - ") + name);
+    if (const std::optional<QString> failure = ReadingFile::WriteToPath(*path, pdf)) {
+        platform().showMessage(
+            this, tr("The report could not be saved to %1.\n\n%2").arg(*path, *failure),
+            MessageIcon::Critical, MessageButtons::Ok);
+    }
 }
 
 } // namespace kinwise

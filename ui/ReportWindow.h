@@ -32,6 +32,9 @@ public:
     FileDialogRequest CD;
 
 private:
+    void print();
+    void saveAsPdf();
+
     Reading m_reading;
 };
 

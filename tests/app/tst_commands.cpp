@@ -105,6 +105,7 @@ private slots:
     void openWindows1252();
 
     void printClearsSelection();
+    void printFailure_data();
     void printFailure();
 
     void qtDialogTextsSayArchivo_data();
@@ -550,22 +551,81 @@ void TestCommands::printClearsSelection()
     QCOMPARE(printed.count(Footer()), 12);
 }
 
+void TestCommands::printFailure_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("choosesPdf");  // or OK, which ends the command
+    QTest::addColumn<QString>("namePart"); // what of the name the suggested file name holds
+    QTest::addColumn<QString>("target");   // answer of the save dialog; "<dir>" is a temporary
+                                           // folder, empty cancels
+    const QString ana = u"Ana Lopez"_s;
+    QTest::newRow("OK") << ana << false << QString() << QString();
+    QTest::newRow("saved") << ana << true << ana << u"<dir>/ana.pdf"_s;
+    QTest::newRow("missing folder") << ana << true << ana << u"<dir>/missing/ana.pdf"_s;
+    QTest::newRow("accents") << u"José Núñez"_s << true << u"José Núñez"_s << QString();
+    QTest::newRow("slash, NUL, line ends")
+        << u"Ana/Luis\r\nde\0la\u2028Cruz\t"_s << true << u"AnaLuisdelaCruz"_s << QString();
+    QTest::newRow("leading dots") << u" .. .Ana."_s << true << u"Ana."_s << QString();
+    QTest::newRow("nothing left") << u"../.."_s << true << u"Kinwise"_s << QString();
+    QTest::newRow("long") << u"Ixchel "_s.repeated(20) << true
+                          << u"Ixchel "_s.repeated(8) + u"Ixch"_s << QString();
+    QTest::newRow("long, three bytes a character")
+        << u"日"_s.repeated(80) << true << u"日"_s.repeated(50) << QString();
+    QTest::newRow("long, two UTF-16 units a character")
+        << u"😀"_s.repeated(80) << true << u"😀"_s.repeated(37) << QString();
+}
+
 void TestCommands::printFailure()
 {
+    QFETCH(QString, name);
+    QFETCH(bool, choosesPdf);
+    QFETCH(QString, namePart);
+    QFETCH(QString, target);
+
     Session fake;
-    ReportWindow* report =
-        OpenReportWindow(RequestedReading(u"Ana Lopez"_s, 1980, u"January"_s, 5));
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = QString(target).replace(u"<dir>"_s, dir.path());
+    ReportWindow* report = OpenReportWindow(RequestedReading(name, 1980, u"January"_s, 5));
     QVERIFY(report);
     fake.printAnswers.enqueue(u"No default printer is set up"_s);
+    fake.messageAnswers.enqueue(choosesPdf ? MessageAnswer::Action : MessageAnswer::Ok);
+    fake.fileAnswers.enqueue(path.isEmpty() ? std::nullopt : std::optional(path));
 
     QTest::mouseClick(Button(report, u"cmdPrint"_s), Qt::LeftButton);
 
     QCOMPARE(fake.printedTexts.size(), 1);
-    QCOMPARE(fake.messages.size(), 1);
-    QCOMPARE(fake.messages.first().icon, MessageIcon::Critical);
-    QCOMPARE(fake.messages.first().parentName, u"frmSave"_s);
-    QVERIFY(fake.messages.first().text.contains(u"No default printer is set up"_s));
+    const ShownMessage& offer = fake.messages.first();
+    QCOMPARE(offer.icon, MessageIcon::Critical);
+    QCOMPARE(offer.parentName, u"frmSave"_s);
+    QVERIFY(offer.text.contains(u"No default printer is set up"_s));
+    const auto shown = [](const char* english) {
+        return QCoreApplication::translate("kinwise::ReportWindow", english);
+    };
+    QCOMPARE(offer.action, shown("Save as &PDF..."));
     QVERIFY(FindWindow(u"frmMayanNumerologyResult"_s));
+    if (!choosesPdf) {
+        QVERIFY(fake.fileRequests.isEmpty());
+        return;
+    }
+    QCOMPARE(fake.fileRequests.size(), 1);
+    const FileDialogRequest& request = fake.fileRequests.first();
+    QCOMPARE(request.kind, FileDialogRequest::Kind::Save);
+    QVERIFY(request.filter.endsWith(u" (*.pdf)"_s));
+    QCOMPARE(request.defaultSuffix, u"pdf"_s);
+    QCOMPARE(request.suggestedName, shown("%1 - Mayan numerology reading.pdf").arg(namePart));
+
+    const QStringList left =
+        QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    if (path.isEmpty() || !QFileInfo(path).dir().exists()) {
+        QCOMPARE(fake.messages.size(), path.isEmpty() ? 1 : 2);
+        QVERIFY(path.isEmpty() || fake.messages.last().text.contains(path));
+        QVERIFY(left.isEmpty());
+        return;
+    }
+    QCOMPARE(fake.messages.size(), 1);
+    QCOMPARE(left, QStringList{QFileInfo(path).fileName()});
+    QVERIFY(ReadBytes(path).startsWith("%PDF-"));
 }
 
 QTEST_MAIN(TestCommands)

@@ -151,6 +151,10 @@ class Printer:
         # What the program's environment needs to print on this queue.
         self.env = values
 
+    def remove_queue(self):
+        """Leaves the scheduler running with no printer, as on a desktop where none is set up."""
+        self.desktop.run(["/usr/sbin/lpadmin", "-x", "KinwisePDF"], env={**self.desktop.env, **self.env})
+
     def wait_job(self):
         self.desktop.run([str(self.SCRIPT), "wait-job", str(self.folder), "60"], timeout=90)
         return self.output

@@ -71,9 +71,12 @@ std::optional<QString> ChooseFile(bool saving, const std::function<void(QFileDia
         }
     });
     QtPlatform platform;
-    const FileDialogRequest request{
-        saving ? FileDialogRequest::Kind::Save : FileDialogRequest::Kind::Open,
-        QStringLiteral("Kinwise"), QStringLiteral("Readings (*.man)"), QStringLiteral("man")};
+    const FileDialogRequest request{saving ? FileDialogRequest::Kind::Save
+                                           : FileDialogRequest::Kind::Open,
+                                    QStringLiteral("Kinwise"),
+                                    QStringLiteral("Readings (*.man)"),
+                                    QStringLiteral("man"),
+                                    {}};
     return platform.chooseFile(nullptr, request);
 }
 

@@ -14,11 +14,19 @@ namespace kinwise::test {
 MessageAnswer FakePlatform::showMessage(QWidget* parent, const QString& text, MessageIcon icon,
                                         MessageButtons buttons)
 {
-    messages.append({text, icon, buttons, parent ? parent->objectName() : QString()});
+    messages.append({text, icon, buttons, parent ? parent->objectName() : QString(), {}});
     if (!messageAnswers.isEmpty()) {
         return messageAnswers.dequeue();
     }
     return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+}
+
+MessageAnswer FakePlatform::showMessageWithAction(QWidget* parent, const QString& text,
+                                                  MessageIcon icon, const QString& action)
+{
+    messages.append(
+        {text, icon, MessageButtons::Ok, parent ? parent->objectName() : QString(), action});
+    return messageAnswers.isEmpty() ? MessageAnswer::Ok : messageAnswers.dequeue();
 }
 
 std::optional<QString> FakePlatform::chooseFile(QWidget*, const FileDialogRequest& request)

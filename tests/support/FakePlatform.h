@@ -17,6 +17,7 @@ struct ShownMessage
     MessageIcon icon;
     MessageButtons buttons;
     QString parentName;
+    QString action; // the caption of the button beside OK, if any
 };
 
 // Installed for its lifetime.
@@ -43,6 +44,8 @@ public:
 
     MessageAnswer showMessage(QWidget* parent, const QString& text, MessageIcon icon,
                               MessageButtons buttons) override;
+    MessageAnswer showMessageWithAction(QWidget* parent, const QString& text, MessageIcon icon,
+                                        const QString& action) override;
     std::optional<QString> chooseFile(QWidget* parent, const FileDialogRequest& request) override;
     void openUrl(const QString& address) override;
     std::optional<QString> printDocument(const QTextDocument& document) override;
