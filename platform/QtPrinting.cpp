@@ -100,16 +100,21 @@ std::optional<QString> JobRefusal()
 #endif
 }
 
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("kinwise::Printing", text);
+}
+
 } // namespace
 
 std::optional<QString> PrintOnDefaultPrinter(const QTextDocument& document)
 {
     const QPrinterInfo target = QPrinterInfo::defaultPrinter();
     if (target.isNull()) {
-        return QCoreApplication::translate("Kinwise", "No default printer is set up.");
+        return Tr(QT_TRANSLATE_NOOP("kinwise::Printing", "No default printer is set up."));
     }
     QPrinter printer(target, QPrinter::HighResolution);
-    printer.setDocName(QCoreApplication::translate("Kinwise", "Mayan numerology reading"));
+    printer.setDocName(Tr(QT_TRANSLATE_NOOP("kinwise::Printing", "Mayan numerology reading")));
     // QPrinter starts on A4 whatever paper the printer holds, and no dialog is there to correct it.
     const QPageSize paper = target.defaultPageSize();
     if (paper.isValid()) {
@@ -117,14 +122,14 @@ std::optional<QString> PrintOnDefaultPrinter(const QTextDocument& document)
     }
     printer.setPageMargins(PageMargins, QPageLayout::Millimeter);
     if (!printer.isValid()) {
-        return QCoreApplication::translate("Kinwise", "The default printer cannot be used.");
+        return Tr(QT_TRANSLATE_NOOP("kinwise::Printing", "The default printer cannot be used."));
     }
     PaintPages(document, printer);
     if (printer.printerState() == QPrinter::Error) {
-        return QCoreApplication::translate("Kinwise", "The printer reported an error.");
+        return Tr(QT_TRANSLATE_NOOP("kinwise::Printing", "The printer reported an error."));
     }
     if (const std::optional<QString> refusal = JobRefusal()) {
-        return QCoreApplication::translate("Kinwise", "The printer %1 refused the report: %2")
+        return Tr(QT_TRANSLATE_NOOP("kinwise::Printing", "The printer %1 refused the report: %2"))
             .arg(target.printerName(), *refusal);
     }
     return std::nullopt;

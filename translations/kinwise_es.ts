@@ -2,29 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
-    <name>Kinwise</name>
-    <message>
-        <source>No default printer is set up.</source>
-        <translation>No hay ninguna impresora predeterminada configurada.</translation>
-    </message>
-    <message>
-        <source>Mayan numerology reading</source>
-        <translation>Lectura de numerología maya</translation>
-    </message>
-    <message>
-        <source>The default printer cannot be used.</source>
-        <translation>No se puede usar la impresora predeterminada.</translation>
-    </message>
-    <message>
-        <source>The printer reported an error.</source>
-        <translation>La impresora informó un error.</translation>
-    </message>
-    <message>
-        <source>The printer %1 refused the report: %2</source>
-        <translation>La impresora %1 rechazó el informe: %2</translation>
-    </message>
-</context>
-<context>
     <name>QFileDialog</name>
     <message>
         <source>%1
@@ -255,6 +232,29 @@ Verifique que el nombre del archivo sea correcto.</translation>
     <message>
         <source>December</source>
         <translation>Diciembre</translation>
+    </message>
+</context>
+<context>
+    <name>kinwise::Printing</name>
+    <message>
+        <source>No default printer is set up.</source>
+        <translation>No hay ninguna impresora predeterminada configurada.</translation>
+    </message>
+    <message>
+        <source>Mayan numerology reading</source>
+        <translation>Lectura de numerología maya</translation>
+    </message>
+    <message>
+        <source>The default printer cannot be used.</source>
+        <translation>No se puede usar la impresora predeterminada.</translation>
+    </message>
+    <message>
+        <source>The printer reported an error.</source>
+        <translation>La impresora informó un error.</translation>
+    </message>
+    <message>
+        <source>The printer %1 refused the report: %2</source>
+        <translation>La impresora %1 rechazó el informe: %2</translation>
     </message>
 </context>
 <context>

@@ -24,7 +24,7 @@ SAY = {
     "print": T.caption(REPORT, "&Print"),
     "pdf": T.caption(REPORT, "Save as &PDF..."),
     "message": T(REPORT, "The report could not be printed.\n\n%1").replace(
-        "%1", T("Kinwise", "No default printer is set up.")),
+        "%1", T("kinwise::Printing", "No default printer is set up.")),
     "file": T(REPORT, "%1 - Mayan numerology reading.pdf").replace("%1", "Ana Lopez"),
     "ok": "Aceptar" if SPANISH else "OK",
     "yes": "Sí" if SPANISH else "Yes",
