@@ -75,6 +75,17 @@ void VerifyNothingPlain(const FakePlatform& fake, const QStringList& dates)
     }
 }
 
+// The update question was asked once, and the download page opened on Yes only.
+void VerifyAsked(const FakePlatform& fake, MessageAnswer answer)
+{
+    QCOMPARE(fake.messages.size(), 1);
+    QCOMPARE(fake.messages.first().text, Question());
+    QCOMPARE(fake.messages.first().icon, MessageIcon::Information);
+    QCOMPARE(fake.messages.first().buttons, MessageButtons::YesNo);
+    QCOMPARE(fake.openedUrls,
+             answer == MessageAnswer::Yes ? QStringList{DownloadPage} : QStringList{});
+}
+
 // The fake desktop, but with the real settings store on disk.
 struct RealStoreSession : Session
 {
@@ -213,20 +224,15 @@ void TestReminder::reminder_data()
     const MessageAnswer no = MessageAnswer::No;
 
     QTest::newRow("first run") << today << false << QString() << yes << false << true;
-    QTest::newRow("same day") << today << true << daysFromToday(0) << yes << false << false;
-    QTest::newRow("14 days before") << today << true << daysFromToday(-14) << yes << false << false;
-    QTest::newRow("14 days after") << today << true << daysFromToday(14) << yes << false << false;
-    QTest::newRow("15 days before, yes")
-        << today << true << daysFromToday(-15) << yes << true << true;
-    QTest::newRow("15 days before, no")
-        << today << true << daysFromToday(-15) << no << true << true;
-    QTest::newRow("15 days after, yes")
-        << today << true << daysFromToday(15) << yes << true << true;
-    QTest::newRow("15 days after, no") << today << true << daysFromToday(15) << no << true << true;
-    QTest::newRow("20 days before, yes")
-        << today << true << daysFromToday(-20) << yes << true << true;
-    QTest::newRow("20 days before, no")
-        << today << true << daysFromToday(-20) << no << true << true;
+    // Asked, and today stored, from 15 days either way.
+    for (const int days : {0, -14, 14})
+        QTest::addRow("%d days from today", days)
+            << today << true << daysFromToday(days) << yes << false << false;
+    for (const int days : {-15, 15, -20}) {
+        for (const MessageAnswer answer : {yes, no})
+            QTest::addRow("%d days from today, %s", days, answer == yes ? "yes" : "no")
+                << today << true << daysFromToday(days) << answer << true << true;
+    }
     QTest::newRow("years before") << today << true << Scrambled(u"1999-01-01"_s) << no << true
                                   << true;
     QTest::newRow("15 days across new year")
@@ -261,12 +267,7 @@ void TestReminder::reminder()
     modHelp::UpdateReminder();
 
     if (asks) {
-        QCOMPARE(fake.messages.size(), 1);
-        QCOMPARE(fake.messages.first().text, Question());
-        QCOMPARE(fake.messages.first().icon, MessageIcon::Information);
-        QCOMPARE(fake.messages.first().buttons, MessageButtons::YesNo);
-        QCOMPARE(fake.openedUrls,
-                 answer == MessageAnswer::Yes ? QStringList{DownloadPage} : QStringList{});
+        VerifyAsked(fake, answer);
     } else {
         QVERIFY(fake.messages.isEmpty());
         QVERIFY(fake.openedUrls.isEmpty());
@@ -332,14 +333,11 @@ void TestReminder::questionBeforeMainWindow()
 
     // A program ended while the question is open must ask again at its next start.
     QCOMPARE(fake.storedAtQuestion, QStringList{before});
-    QVERIFY(!fake.messages.isEmpty());
-    QCOMPARE(fake.messages.first().text, Question());
+    VerifyAsked(fake, answer);
     QCOMPARE(fake.mainWindowAtQuestion.first(), false);
     QWidget* main = FindWindow(u"frmMain"_s);
     QVERIFY(main);
     QVERIFY(main->isVisible());
-    QCOMPARE(fake.openedUrls,
-             answer == MessageAnswer::Yes ? QStringList{DownloadPage} : QStringList{});
     QCOMPARE(fake.settings.value(StoreKey), modHelp::ReminderValueFor(fake.todayValue));
     QCOMPARE(fake.endProcessCalls, 0);
 }
