@@ -1,8 +1,8 @@
 #include "app/Language.h"
-#include "assets/AssetPaths.h"
 #include "files/ReadingFile.h"
 #include "files/modHelp.h"
 #include "support/Driver.h"
+#include "support/WidgetSuite.h"
 #include "ui/MainWindow.h"
 #include "ui/ReadingCommands.h"
 
@@ -135,13 +135,11 @@ QByteArray OldScrambledLine(const QString& name)
 
 } // namespace
 
-class TestCommands : public QObject
+class TestCommands : public WidgetSuite
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-
     void saveCancelled();
     void saveWrites_data();
     void saveWrites();
@@ -168,15 +166,8 @@ private slots:
     void qtDialogTextsSayArchivo();
 };
 
-void TestCommands::initTestCase()
-{
-    LoadDesktopLanguage();
-    InitAssets();
-}
-
 void TestCommands::saveCancelled()
 {
-    Session fake;
     // The working folder, where a file saved under a bare name would land.
     QTemporaryDir dir;
     const QString wasCurrent = QDir::currentPath();
@@ -187,14 +178,14 @@ void TestCommands::saveCancelled()
     QVERIFY(report);
     QTest::mouseClick(Button(report, u"cmdSave"_s), Qt::LeftButton);
 
-    QCOMPARE(fake.fileRequests.size(), 1);
-    const FileDialogRequest& request = fake.fileRequests.first();
+    QCOMPARE(fake().fileRequests.size(), 1);
+    const FileDialogRequest& request = fake().fileRequests.first();
     QCOMPARE(request.kind, FileDialogRequest::Kind::Save);
     QCOMPARE(request.title, u"Kinwise"_s);
     QCOMPARE(request.filter, Shown(Context::Commands, "Rich Text Format (*.man)"));
     QVERIFY(request.filter.endsWith(u" (*.man)"_s)); // in every language
     QCOMPARE(request.defaultSuffix, u"man"_s);
-    QVERIFY(fake.messages.isEmpty());
+    QVERIFY(fake().messages.isEmpty());
     QVERIFY(Entries(dir).isEmpty());
 }
 
@@ -221,7 +212,6 @@ void TestCommands::saveWrites()
     QFETCH(int, day);
     QFETCH(QByteArray, earlier);
 
-    Session fake;
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(u"reading.man"_s);
@@ -230,9 +220,9 @@ void TestCommands::saveWrites()
 
     ReportWindow* report = OpenReportWindow(RequestedReading(name, year, month, day));
     QVERIFY(report);
-    ClickSave(fake, report, path);
+    ClickSave(fake(), report, path);
 
-    QVERIFY(fake.messages.isEmpty());
+    QVERIFY(fake().messages.isEmpty());
     const ReadingFile::Request request{name, QString::number(year), month, QString::number(day)};
     QCOMPARE(ReadBytes(path), ReadingFile::Encode(request));
     QCOMPARE(ReadBytes(path), FileOf(name, QString::number(year), month, QString::number(day)));
@@ -255,7 +245,6 @@ void TestCommands::savedRequestIsTheEnglishFile()
 {
     QFETCH(QString, month);
 
-    Session fake;
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(u"reading.man"_s);
@@ -265,9 +254,9 @@ void TestCommands::savedRequestIsTheEnglishFile()
     QTest::mouseClick(Button(result, u"cmdSave"_s), Qt::LeftButton);
     auto* report = result->findChild<ReportWindow*>(u"frmSave"_s);
     QVERIFY(report);
-    ClickSave(fake, report, path);
+    ClickSave(fake(), report, path);
 
-    QVERIFY(fake.messages.isEmpty());
+    QVERIFY(fake().messages.isEmpty());
     QCOMPARE(ReadBytes(path), FileOf(u"Ana Lopez"_s, u"1990"_s, month, QString::number(day)));
 }
 
@@ -290,7 +279,6 @@ void TestCommands::saveFails()
     QFETCH(QString, reason);
     QFETCH(bool, deviceStays);
 
-    Session fake;
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString keep = dir.filePath(u"keep.man"_s);
@@ -310,10 +298,10 @@ void TestCommands::saveFails()
     ReportWindow* report =
         OpenReportWindow(RequestedReading(u"Ana Lopez"_s, 1980, u"January"_s, 5));
     QVERIFY(report);
-    ClickSave(fake, report, path);
+    ClickSave(fake(), report, path);
 
-    QCOMPARE(fake.messages.size(), 1);
-    const ShownMessage& message = fake.messages.first();
+    QCOMPARE(fake().messages.size(), 1);
+    const ShownMessage& message = fake().messages.first();
     QCOMPARE(message.icon, MessageIcon::Critical);
     QCOMPARE(message.buttons, MessageButtons::Ok);
     QCOMPARE(message.parentName, u"frmSave"_s);
@@ -331,22 +319,21 @@ void TestCommands::saveFails()
 
 void TestCommands::openCancelled()
 {
-    Session fake;
     MainWindow* main = ShowMain();
     QVERIFY(main);
     main->txtName->setText(u"Kept Name"_s);
     main->cboMonth->setCurrentIndex(2);
 
-    ClickOpen(main, fake, std::nullopt);
+    ClickOpen(main, fake(), std::nullopt);
 
-    QCOMPARE(fake.fileRequests.size(), 1);
-    const FileDialogRequest& request = fake.fileRequests.first();
+    QCOMPARE(fake().fileRequests.size(), 1);
+    const FileDialogRequest& request = fake().fileRequests.first();
     QCOMPARE(request.kind, FileDialogRequest::Kind::Open);
     QCOMPARE(request.title, Shown(Context::Commands, "Select the source file"));
     QCOMPARE(request.filter, Shown(Context::Commands, "Mayan Astrology (*.man)"));
     QVERIFY(request.filter.endsWith(u" (*.man)"_s)); // in every language
     QCOMPARE(request.defaultSuffix, u"man"_s);
-    QVERIFY(fake.messages.isEmpty());
+    QVERIFY(fake().messages.isEmpty());
     VerifyMainKept(main, u"Kept Name"_s, u"1900"_s, u"March"_s);
 }
 
@@ -370,7 +357,6 @@ void TestCommands::openRefusesOtherNames()
     QFETCH(QString, fileName);
     QFETCH(QString, kind);
     QFETCH(QString, refusal);
-    Session fake;
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(fileName);
@@ -384,16 +370,16 @@ void TestCommands::openRefusesOtherNames()
     QVERIFY(main);
     main->txtName->setText(u"Typed"_s);
 
-    ClickOpen(main, fake, path);
+    ClickOpen(main, fake(), path);
 
-    QCOMPARE(fake.messages.size(), 1);
+    QCOMPARE(fake().messages.size(), 1);
     QString expected = Shown(Context::Commands, refusal);
     if (expected.contains(u"%1"))
         expected = expected.arg(path, QString());
-    QVERIFY2(fake.messages.first().text.startsWith(expected),
-             qPrintable(fake.messages.first().text));
-    QVERIFY(fake.messages.first().text.size() > expected.size() || kind == u"file");
-    QCOMPARE(fake.messages.first().icon, MessageIcon::Critical);
+    QVERIFY2(fake().messages.first().text.startsWith(expected),
+             qPrintable(fake().messages.first().text));
+    QVERIFY(fake().messages.first().text.size() > expected.size() || kind == u"file");
+    QCOMPARE(fake().messages.first().icon, MessageIcon::Critical);
     VerifyMainKept(main, u"Typed"_s, u"1900"_s, u"January"_s);
 }
 
@@ -420,7 +406,6 @@ void TestCommands::saveThenOpen()
     QFETCH(QString, month);
     QFETCH(int, day);
 
-    Session fake;
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(u"round trip.man"_s);
@@ -429,16 +414,16 @@ void TestCommands::saveThenOpen()
 
     ReportWindow* report = OpenReportWindow(original);
     QVERIFY(report);
-    ClickSave(fake, report, path);
-    QVERIFY(fake.messages.isEmpty());
+    ClickSave(fake(), report, path);
+    QVERIFY(fake().messages.isEmpty());
     DestroyAllWindows();
 
     MainWindow* main = ShowMain();
     QVERIFY(main);
-    ClickOpen(main, fake, path);
+    ClickOpen(main, fake(), path);
 
-    QVERIFY2(fake.messages.isEmpty(),
-             qPrintable(fake.messages.isEmpty() ? QString() : fake.messages.first().text));
+    QVERIFY2(fake().messages.isEmpty(),
+             qPrintable(fake().messages.isEmpty() ? QString() : fake().messages.first().text));
     QVERIFY(FindWindow(ResultName));
     QVERIFY(!FindWindow(MainName));
     CompareReadings(ShownReading(), original);
@@ -475,13 +460,12 @@ void TestCommands::openOddFile()
     QFETCH(QString, month);
     QFETCH(int, day);
     QVERIFY2(!bytes.isEmpty(), "the name cannot be stored");
-    Session fake;
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
 
-    QVERIFY(OpenFileOf(fake, dir.filePath(u"odd.man"_s), bytes));
+    QVERIFY(OpenFileOf(fake(), dir.filePath(u"odd.man"_s), bytes));
 
-    QVERIFY(fake.messages.isEmpty());
+    QVERIFY(fake().messages.isEmpty());
     QVERIFY(FindWindow(ResultName));
     CompareReadings(ShownReading(), RequestedReading(name, year, month, day));
 }
@@ -508,23 +492,21 @@ void TestCommands::openImpossibleDate()
     QFETCH(QString, day);
     QFETCH(QString, message);
 
-    Session fake;
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    MainWindow* main = OpenFileOf(fake, dir.filePath(u"impossible.man"_s),
+    MainWindow* main = OpenFileOf(fake(), dir.filePath(u"impossible.man"_s),
                                   FileOf(u"Ana Lopez"_s, year, month, day));
     QVERIFY(main);
 
-    QCOMPARE(fake.messages.size(), 1);
-    QCOMPARE(fake.messages.first().text, message);
-    QCOMPARE(fake.messages.first().icon, MessageIcon::Information);
+    QCOMPARE(fake().messages.size(), 1);
+    QCOMPARE(fake().messages.first().text, message);
+    QCOMPARE(fake().messages.first().icon, MessageIcon::Information);
     VerifyMainKept(main, u"Ana Lopez"_s, year, month);
     QCOMPARE(main->cboDate->currentText(), day);
 }
 
 void TestCommands::printClearsSelection()
 {
-    Session fake;
     ReportWindow* report =
         OpenReportWindow(RequestedReading(u"Ana Lopez"_s, 1980, u"January"_s, 5));
     QVERIFY(report);
@@ -538,9 +520,9 @@ void TestCommands::printClearsSelection()
     QTest::mouseClick(Button(report, u"cmdPrint"_s), Qt::LeftButton);
 
     QVERIFY(!box->textCursor().hasSelection());
-    QVERIFY(fake.messages.isEmpty());
-    QCOMPARE(fake.printedTexts.size(), 1);
-    const QString printed = fake.printedTexts.first();
+    QVERIFY(fake().messages.isEmpty());
+    QCOMPARE(fake().printedTexts.size(), 1);
+    const QString printed = fake().printedTexts.first();
     QCOMPARE(printed, box->toPlainText());
     QVERIFY(printed.startsWith(Shown(Context::Report, "Name: ") + u"Ana Lopez\n"_s + Footer() +
                                u"\n\n"_s + Shown(Context::Report, "Date of Birth: ")));
@@ -579,20 +561,19 @@ void TestCommands::printFailure()
     QFETCH(QString, namePart);
     QFETCH(QString, target);
 
-    Session fake;
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = QString(target).replace(u"<dir>"_s, dir.path());
     ReportWindow* report = OpenReportWindow(RequestedReading(name, 1980, u"January"_s, 5));
     QVERIFY(report);
-    fake.printAnswers.enqueue(u"No default printer is set up"_s);
-    fake.messageAnswers.enqueue(choosesPdf ? MessageAnswer::Action : MessageAnswer::Ok);
-    fake.fileAnswers.enqueue(path.isEmpty() ? std::nullopt : std::optional(path));
+    fake().printAnswers.enqueue(u"No default printer is set up"_s);
+    fake().messageAnswers.enqueue(choosesPdf ? MessageAnswer::Action : MessageAnswer::Ok);
+    fake().fileAnswers.enqueue(path.isEmpty() ? std::nullopt : std::optional(path));
 
     QTest::mouseClick(Button(report, u"cmdPrint"_s), Qt::LeftButton);
 
-    QCOMPARE(fake.printedTexts.size(), 1);
-    const ShownMessage& offer = fake.messages.first();
+    QCOMPARE(fake().printedTexts.size(), 1);
+    const ShownMessage& offer = fake().messages.first();
     QCOMPARE(offer.icon, MessageIcon::Critical);
     QCOMPARE(offer.parentName, u"frmSave"_s);
     QVERIFY(offer.text.contains(u"No default printer is set up"_s));
@@ -602,11 +583,11 @@ void TestCommands::printFailure()
     QCOMPARE(offer.action, shown("Save as &PDF..."));
     QVERIFY(FindWindow(u"frmMayanNumerologyResult"_s));
     if (!choosesPdf) {
-        QVERIFY(fake.fileRequests.isEmpty());
+        QVERIFY(fake().fileRequests.isEmpty());
         return;
     }
-    QCOMPARE(fake.fileRequests.size(), 1);
-    const FileDialogRequest& request = fake.fileRequests.first();
+    QCOMPARE(fake().fileRequests.size(), 1);
+    const FileDialogRequest& request = fake().fileRequests.first();
     QCOMPARE(request.kind, FileDialogRequest::Kind::Save);
     QVERIFY(request.filter.endsWith(u" (*.pdf)"_s));
     QCOMPARE(request.defaultSuffix, u"pdf"_s);
@@ -615,12 +596,12 @@ void TestCommands::printFailure()
     const QStringList left =
         QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     if (path.isEmpty() || !QFileInfo(path).dir().exists()) {
-        QCOMPARE(fake.messages.size(), path.isEmpty() ? 1 : 2);
-        QVERIFY(path.isEmpty() || fake.messages.last().text.contains(path));
+        QCOMPARE(fake().messages.size(), path.isEmpty() ? 1 : 2);
+        QVERIFY(path.isEmpty() || fake().messages.last().text.contains(path));
         QVERIFY(left.isEmpty());
         return;
     }
-    QCOMPARE(fake.messages.size(), 1);
+    QCOMPARE(fake().messages.size(), 1);
     QCOMPARE(left, QStringList{QFileInfo(path).fileName()});
     QVERIFY(ReadBytes(path).startsWith("%PDF-"));
 }
