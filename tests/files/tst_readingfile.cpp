@@ -121,8 +121,6 @@ private slots:
     void writeReplacesExistingFile();
     void writeFailuresKeepTheOldFile_data();
     void writeFailuresKeepTheOldFile();
-    void fileSizeLimitIsReported_data();
-    void fileSizeLimitIsReported();
 };
 
 void TestReadingFile::savedFileByteForByte()
@@ -339,16 +337,23 @@ void TestReadingFile::writeReplacesExistingFile()
 void TestReadingFile::writeFailuresKeepTheOldFile_data()
 {
     QTest::addColumn<QString>("target");
-    QTest::newRow("under a regular file") << u"raw.man/x.man"_s;
-    QTest::newRow("missing folder") << u"nowhere/x.man"_s;
-    QTest::newRow("directory") << u"folder"_s;
-    QTest::newRow("read-only folder") << u"locked/x.man"_s;
-    QTest::newRow("disk full device") << u"full"_s;
+    QTest::addColumn<int>("size");         // of what is written
+    QTest::addColumn<bool>("sizeLimited"); // to 10 bytes a file
+    QTest::newRow("under a regular file") << u"raw.man/x.man"_s << 3 << false;
+    QTest::newRow("missing folder") << u"nowhere/x.man"_s << 3 << false;
+    QTest::newRow("directory") << u"folder"_s << 3 << false;
+    QTest::newRow("read-only folder") << u"locked/x.man"_s << 3 << false;
+    QTest::newRow("disk full device") << u"full"_s << 3 << false;
+    // Small data waits in the write buffer and fails only when flushed, large data on write.
+    QTest::newRow("size limit, fails on flush") << u"raw.man"_s << 100 << true;
+    QTest::newRow("size limit, fails on write") << u"raw.man"_s << (1 << 20) << true;
 }
 
 void TestReadingFile::writeFailuresKeepTheOldFile()
 {
     QFETCH(QString, target);
+    QFETCH(int, size);
+    QFETCH(bool, sizeLimited);
     QTemporaryDir dir;
     const QString old = WriteRaw(dir, "old");
     QVERIFY(QDir(dir.path()).mkdir(u"folder"_s));
@@ -365,8 +370,16 @@ void TestReadingFile::writeFailuresKeepTheOldFile()
     }
     const QStringList before = Entries(dir);
 
+    rlimit saved{};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tight = saved;
+    tight.rlim_cur = sizeLimited ? 10 : saved.rlim_cur;
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tight), 0);
     const std::optional<QString> reason =
-        file::WriteToPath(QDir(dir.path()).absoluteFilePath(target), "new");
+        file::WriteToPath(QDir(dir.path()).absoluteFilePath(target), QByteArray(size, 'x'));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
     QVERIFY(reason.has_value());
     QVERIFY(!reason->isEmpty());
     QCOMPARE(Contents(old), "old");
@@ -378,36 +391,6 @@ void TestReadingFile::writeFailuresKeepTheOldFile()
         QCOMPARE(::stat(node.constData(), &info), 0);
         QVERIFY(S_ISCHR(info.st_mode));
     }
-}
-
-void TestReadingFile::fileSizeLimitIsReported_data()
-{
-    QTest::addColumn<int>("size");
-    // Small data waits in the write buffer and fails only when flushed, large data on write.
-    QTest::newRow("fails on flush") << 100;
-    QTest::newRow("fails on write") << (1 << 20);
-}
-
-void TestReadingFile::fileSizeLimitIsReported()
-{
-    QFETCH(int, size);
-    QTemporaryDir dir;
-    const QString path = WriteRaw(dir, "old");
-
-    rlimit saved{};
-    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tight = saved;
-    tight.rlim_cur = 10;
-    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tight), 0);
-    const std::optional<QString> reason = file::WriteToPath(path, QByteArray(size, 'x'));
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-
-    QVERIFY(reason.has_value());
-    QVERIFY(!reason->isEmpty());
-    QCOMPARE(Contents(path), "old");
-    QCOMPARE(Entries(dir), QStringList{u"raw.man"_s});
 }
 
 QTEST_GUILESS_MAIN(TestReadingFile)
