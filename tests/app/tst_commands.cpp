@@ -288,7 +288,7 @@ void TestCommands::saveFails()
     if (deviceStays && !QFileInfo::exists(path))
         QSKIP("no /dev/full here");
     if (reason == u"<not regular>"_s) {
-        reason = QCoreApplication::translate("kinwise::ReadingFile", "It is not a regular file.");
+        reason = Shown("kinwise::ReadingFile", "It is not a regular file.");
     } else if (reason.isEmpty()) {
         QFile probe(path);
         QVERIFY(!probe.open(QIODevice::WriteOnly));
@@ -577,10 +577,7 @@ void TestCommands::printFailure()
     QCOMPARE(offer.icon, MessageIcon::Critical);
     QCOMPARE(offer.parentName, u"frmSave"_s);
     QVERIFY(offer.text.contains(u"No default printer is set up"_s));
-    const auto shown = [](const char* english) {
-        return QCoreApplication::translate("kinwise::ReportWindow", english);
-    };
-    QCOMPARE(offer.action, shown("Save as &PDF..."));
+    QCOMPARE(offer.action, Shown(Context::Report, "Save as &PDF..."));
     QVERIFY(FindWindow(u"frmMayanNumerologyResult"_s));
     if (!choosesPdf) {
         QVERIFY(fake().fileRequests.isEmpty());
@@ -591,10 +588,10 @@ void TestCommands::printFailure()
     QCOMPARE(request.kind, FileDialogRequest::Kind::Save);
     QVERIFY(request.filter.endsWith(u" (*.pdf)"_s));
     QCOMPARE(request.defaultSuffix, u"pdf"_s);
-    QCOMPARE(request.suggestedName, shown("%1 - Mayan numerology reading.pdf").arg(namePart));
+    QCOMPARE(request.suggestedName,
+             Shown(Context::Report, "%1 - Mayan numerology reading.pdf").arg(namePart));
 
-    const QStringList left =
-        QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    const QStringList left = Entries(dir);
     if (path.isEmpty() || !QFileInfo(path).dir().exists()) {
         QCOMPARE(fake().messages.size(), path.isEmpty() ? 1 : 2);
         QVERIFY(path.isEmpty() || fake().messages.last().text.contains(path));
