@@ -141,8 +141,6 @@ class TestCommands : public WidgetSuite
 
 private slots:
     void saveCancelled();
-    void saveWrites_data();
-    void saveWrites();
     void saveFails_data();
     void saveFails();
     void savedRequestIsTheEnglishFile_data();
@@ -187,48 +185,6 @@ void TestCommands::saveCancelled()
     QCOMPARE(request.defaultSuffix, u"man"_s);
     QVERIFY(fake().messages.isEmpty());
     QVERIFY(Entries(dir).isEmpty());
-}
-
-void TestCommands::saveWrites_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("year");
-    QTest::addColumn<QString>("month");
-    QTest::addColumn<int>("day");
-    QTest::addColumn<QByteArray>("earlier"); // the file already there, if any
-
-    QTest::newRow("new file") << u"Ana Lopez"_s << 1980 << u"January"_s << 5 << QByteArray();
-    QTest::newRow("over a longer file")
-        << u"Ana Lopez"_s << 1975 << u"July"_s << 15 << QByteArray(4096, 'z');
-    QTest::newRow("over a shorter file")
-        << u"Björk Guðmundsdóttir"_s << 2016 << u"December"_s << 31 << QByteArray("a\r\n");
-}
-
-void TestCommands::saveWrites()
-{
-    QFETCH(QString, name);
-    QFETCH(int, year);
-    QFETCH(QString, month);
-    QFETCH(int, day);
-    QFETCH(QByteArray, earlier);
-
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(u"reading.man"_s);
-    if (!earlier.isEmpty())
-        QVERIFY(WriteBytes(path, earlier));
-
-    ReportWindow* report = OpenReportWindow(RequestedReading(name, year, month, day));
-    QVERIFY(report);
-    ClickSave(fake(), report, path);
-
-    QVERIFY(fake().messages.isEmpty());
-    const ReadingFile::Request request{name, QString::number(year), month, QString::number(day)};
-    QCOMPARE(ReadBytes(path), ReadingFile::Encode(request));
-    QCOMPARE(ReadBytes(path), FileOf(name, QString::number(year), month, QString::number(day)));
-    // Nothing left beside it, such as a temporary file.
-    QCOMPARE(Entries(dir), QStringList{u"reading.man"_s});
-    QVERIFY(FindWindow(u"frmMayanNumerologyResult"_s));
 }
 
 void TestCommands::savedRequestIsTheEnglishFile_data()
@@ -389,26 +345,38 @@ void TestCommands::saveThenOpen_data()
     QTest::addColumn<int>("year");
     QTest::addColumn<QString>("month");
     QTest::addColumn<int>("day");
+    QTest::addColumn<QByteArray>("earlier"); // the file already there, if any
 
-    QTest::newRow("latin accents") << u"José Müller-Ñúñez Øst"_s << 1980 << u"January"_s << 5;
-    QTest::newRow("cyrillic") << u"Анна Лопес"_s << 1975 << u"July"_s << 15;
-    QTest::newRow("greek") << u"Άννα Λόπεζ"_s << 1900 << u"February"_s << 28;
-    QTest::newRow("arabic") << u"آنا لوبيز"_s << 2016 << u"December"_s << 31;
-    QTest::newRow("cjk") << u"李小龍 さくら 김민준"_s << 1940 << u"November"_s << 27;
-    QTest::newRow("emoji") << u"Ana 🌞🌽 López"_s << 1996 << u"February"_s << 29;
-    QTest::newRow("plain") << u"Ana Lopez"_s << 1955 << u"October"_s << 1;
+    const QByteArray none;
+    QTest::newRow("new file") << u"Ana Lopez"_s << 1980 << u"January"_s << 5 << none;
+    QTest::newRow("over a longer file")
+        << u"Ana Lopez"_s << 1975 << u"July"_s << 15 << QByteArray(4096, 'z');
+    QTest::newRow("over a shorter file")
+        << u"Björk Guðmundsdóttir"_s << 2016 << u"December"_s << 31 << QByteArray("a\r\n");
+    QTest::newRow("latin accents")
+        << u"José Müller-Ñúñez Øst"_s << 1980 << u"January"_s << 5 << none;
+    QTest::newRow("cyrillic") << u"Анна Лопес"_s << 1975 << u"July"_s << 15 << none;
+    QTest::newRow("greek") << u"Άννα Λόπεζ"_s << 1900 << u"February"_s << 28 << none;
+    QTest::newRow("arabic") << u"آنا لوبيز"_s << 2016 << u"December"_s << 31 << none;
+    QTest::newRow("cjk") << u"李小龍 さくら 김민준"_s << 1940 << u"November"_s << 27 << none;
+    QTest::newRow("emoji") << u"Ana 🌞🌽 López"_s << 1996 << u"February"_s << 29 << none;
+    QTest::newRow("plain") << u"Ana Lopez"_s << 1955 << u"October"_s << 1 << none;
 }
 
+// The saved file holds the request, alone in its folder, and opens to the same reading.
 void TestCommands::saveThenOpen()
 {
     QFETCH(QString, name);
     QFETCH(int, year);
     QFETCH(QString, month);
     QFETCH(int, day);
+    QFETCH(QByteArray, earlier);
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(u"round trip.man"_s);
+    if (!earlier.isEmpty())
+        QVERIFY(WriteBytes(path, earlier));
     const Reading original = RequestedReading(name, year, month, day);
     QVERIFY(original.DayNumber != 0);
 
@@ -416,6 +384,12 @@ void TestCommands::saveThenOpen()
     QVERIFY(report);
     ClickSave(fake(), report, path);
     QVERIFY(fake().messages.isEmpty());
+    const ReadingFile::Request request{name, QString::number(year), month, QString::number(day)};
+    QCOMPARE(ReadBytes(path), ReadingFile::Encode(request));
+    QCOMPARE(ReadBytes(path), FileOf(name, QString::number(year), month, QString::number(day)));
+    // Nothing left beside it, such as a temporary file.
+    QCOMPARE(Entries(dir), QStringList{u"round trip.man"_s});
+    QVERIFY(FindWindow(ResultName));
     DestroyAllWindows();
 
     MainWindow* main = ShowMain();
