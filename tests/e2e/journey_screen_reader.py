@@ -40,49 +40,64 @@ UTTERANCE = re.compile(r"^(\d\d):(\d\d):(\d\d(?:\.\d+)?) - SPEECH OUTPUT: '(.*)'
 ORCA_LOCK = Path(tempfile.gettempdir()) / "kinwise-orca.lock"
 # The desktop's languages, as LANGUAGE gives them ("es_GT:es"); English when none is given.
 LANGUAGE = os.environ.get("KINWISE_E2E_LANGUAGE", "")
-# What the program shows and Orca says, by the desktop's first language; the role words are
+# The program's texts in the desktop's language, as its translation gives them.
+TEXTS = h.Texts(LANGUAGE)
+MAIN, RESULT, REPORT = "kinwise::MainWindow", "kinwise::ResultWindow", "kinwise::ReportWindow"
+ABOUT, MENU = "kinwise::AboutWindow", "kinwise::HelpMenu"
+
+
+def program_phrases(t):
+    """What the program shows, as Orca says it; the tone's name is the catalogue's."""
+    about = t(ABOUT, "Kinwise generates your Day Number based on your date of birth. This is "
+                     "based on Mayan principles. Find more readings and news at %1.")
+    date = t(REPORT, "%1 %2, %3").replace("%1", t(REPORT, "July")).replace("%2", "15")
+    reading = t(RESULT, "Mayan Day Number %1, the %2 tone. %3").replace("%1", "6")
+    return {
+        "months": tuple(t(MAIN, month) for month in
+                        ("January", "February", "March", "April", "December", "July")),
+        "lists": tuple(t(MAIN, f"{what} of birth") for what in ("Month", "Day", "Year")),
+        "name": t(MAIN, "Name"),
+        "calculate": t.caption(MAIN, "&Get My Mayan Numerology Reading"),
+        "calculate key": t.access_key(MAIN, "&Get My Mayan Numerology Reading"),
+        "result": t(RESULT, "Kinwise Result"),
+        "reading": reading.replace("%2", TONE_SIX).split(" %3")[0].rstrip("."),
+        "save": t.caption(REPORT, "&Save"), "print": t.caption(REPORT, "&Print"),
+        "report": t(REPORT, "Report"),
+        "report lines": (t(REPORT, "Name: ") + "Ana",
+                         t(REPORT, "Date of Birth: ") + date.replace("%3", "1975"),
+                         t(REPORT, "Mayan Number: ") + "6"),
+        "sign line": t(REPORT, "Mayan Day Sign: ").rstrip(),
+        "help keys": (t.access_key(MENU, "&Help"), t.access_key(MENU, "&About Software")[-1]),
+        "about item": t.caption(MENU, "&About Software"),
+        "online help": t.caption(MENU, "&Online Help"),
+        "about": " ".join(about.split()[:5]), "visit": t(ABOUT, "Click here to visit %1").split(" %1")[0],
+        "details": t(ABOUT, "Click here for more details."),
+        "back keys": (t.access_key(RESULT, "&File"), t.access_key(RESULT, "&Back")[-1]),
+        "back item": t.caption(RESULT, "&Back"),
+        "request": t(MAIN, "Please Enter Your Name"),
+    }
+
+
+# The tone of 15 July 1975 in the catalogue; Qt's own buttons; the role words and key echoes are
 # Orca's own.
-PHRASES = {
-    "en": {
-        "months": ("January", "February", "March", "April", "December", "July"),
-        "lists": ("Month of birth", "Day of birth", "Year of birth"),
-        "name": "Name", "calculate": h.MAIN_BUTTON, "calculate key": "alt+g",
-        "result": "Kinwise Result", "reading": "Mayan Day Number 6, the Rhythmic tone",
-        "save": "Save", "print": "Print", "report": "Report",
-        "report lines": ("Name: Ana", "Date of Birth: July 15, 1975", "Mayan Number: 6"),
-        "sign line": "Mayan Day Sign:",
-        "help keys": ("alt+h", "a"), "about item": "About Software", "online help": "Online Help",
-        "about": "Kinwise generates your Day Number", "visit": "Click here to visit",
-        "details": "Click here for more details.", "back keys": ("alt+f", "b"), "back item": "Back",
-        "request": "Please Enter Your Name", "ok": "OK", "buttons": ("OK", "Yes", "No"),
+TONE_SIX, OTHERS = {
+    "en": ("Rhythmic", {
+        "ok": "OK", "buttons": ("OK", "Yes", "No"),
         "combo box": "combo box", "push button": "push button", "text": "text",
         "read only text": "read only text", "link": "link", "dialog": "dialog",
         "alert": "alert",
         "key echo": ("tab", "space", "return", "escape", "left shift", "left alt"),
-    },
-    "es": {
-        "months": ("Enero", "Febrero", "Marzo", "Abril", "Diciembre", "Julio"),
-        "lists": ("Mes de nacimiento", "Día de nacimiento", "Año de nacimiento"),
-        "name": "Nombre", "calculate": "Obtener mi lectura de numerología maya",
-        "calculate key": "alt+o", "result": "Resultado de Kinwise",
-        "reading": "Número maya del día 6, el tono Rítmico",
-        "save": "Guardar", "print": "Imprimir", "report": "Informe",
-        "report lines": ("Nombre: Ana", "Fecha de nacimiento: 15 de julio de 1975",
-                         "Número maya: 6"),
-        "sign line": "Signo maya del día:",
-        "help keys": ("alt+y", "p"), "about item": "Acerca del programa",
-        "online help": "Ayuda en línea", "about": "Kinwise calcula su número del día",
-        "visit": "Haga clic aquí para visitar", "details": "Haga clic aquí para más detalles.",
-        "back keys": ("alt+a", "v"), "back item": "Volver",
-        "request": "Por favor, ingrese su nombre", "ok": "Aceptar",
-        "buttons": ("Aceptar", "Sí", "No"),
+    }),
+    "es": ("Rítmico", {
+        "ok": "Aceptar", "buttons": ("Aceptar", "Sí", "No"),
         "combo box": "caja combinada", "push button": "botón de pulsación", "text": "texto",
         "read only text": "sólo lectura texto", "link": "enlace", "dialog": "diálogo",
         "alert": "alerta",
         "key echo": ("tab", "espacio", "intro", "escape", "mayúsculas izquierda",
                      "alt izquierdo"),
-    },
+    }),
 }[LANGUAGE.split(":")[0].split("_")[0] or "en"]
+PHRASES = {**program_phrases(TEXTS), **OTHERS}
 # The desktop's language for the program and for Orca.
 DESKTOP_LANGUAGE = {"LANGUAGE": LANGUAGE} if LANGUAGE else {}
 # Orca's echo of the keys pressed, which says nothing of the program.
