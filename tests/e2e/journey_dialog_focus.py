@@ -32,16 +32,15 @@ def save_over(desktop, program, report, saved, round_number):
     """Save by its key, the existing name, Enter, then Yes by its key: the report must come back
     active with the focus where it was, and take a Tab at once."""
     a11y = desktop.a11y
-    before = focus_in(a11y, report)
-    if before is None:
-        fail("nothing in the report has the focus before saving")
+    before = d.wait_until("a control of the report to have the focus",
+                          lambda: focus_in(a11y, report))
     desktop.key(WORDS["save key"])
     dialog = program.window("the save dialog", h.is_file_dialog(a11y, "Kinwise", WORDS["name box"]))
     d.wait_until("the file name box to have the focus",
                  lambda: h.focused(a11y, dialog, "text", WORDS["name box"]))
     desktop.type(str(saved))
-    box = a11y.find(dialog, "text", WORDS["name box"])
-    d.wait_until("the typed path to appear", lambda: a11y.text(box) == str(saved))
+    d.wait_until("the typed path to appear", lambda: a11y.text(
+        a11y.find(dialog, "text", WORDS["name box"])) == str(saved))
     desktop.key("Return")
     program.window("the replace question", h.is_message_box(a11y, (WORDS["yes"], WORDS["no"])))
     desktop.key(WORDS["yes key"])
