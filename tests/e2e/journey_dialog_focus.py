@@ -9,16 +9,20 @@ import journeys as h
 from desktop import fail
 
 LANGUAGE = os.environ.get("KINWISE_E2E_LANGUAGE", "")
-# What differs under each desktop language: captions, access keys, Qt's name box.
+TEXTS = h.Texts(LANGUAGE)
+MAIN, RESULT, REPORT = "kinwise::MainWindow", "kinwise::ResultWindow", "kinwise::ReportWindow"
 WORDS = {
-    "en": {"calculate": h.MAIN_BUTTON, "result": "Kinwise Result", "report save": "Save",
-           "print": "Print", "save key": "alt+s", "yes": "Yes", "yes key": "alt+y",
-           "no": "No", "name box": "File name:"},
-    "es": {"calculate": "Obtener mi lectura de numerología maya",
-           "result": "Resultado de Kinwise", "report save": "Guardar", "print": "Imprimir",
-           "save key": "alt+g", "yes": "Sí", "yes key": "alt+s", "no": "No",
-           "name box": "Nombre de fichero:"},
-}[LANGUAGE.split(":")[0].split("_")[0] or "en"]
+    "calculate": TEXTS.caption(MAIN, "&Get My Mayan Numerology Reading"),
+    "result": TEXTS(RESULT, "Kinwise Result"),
+    "result save": TEXTS(RESULT, "Save"),
+    "print": TEXTS.caption(REPORT, "&Print"),
+    "save key": TEXTS.access_key(REPORT, "&Save"),
+    "name box": TEXTS.caption("QFileDialog", "File &name:"),
+}
+# The replace question is Qt's own, in Qt's translation.
+WORDS.update({"en": {"yes": "Yes", "no": "No", "yes key": "alt+y"},
+              "es": {"yes": "Sí", "no": "No", "yes key": "alt+s"}}[
+    LANGUAGE.split(":")[0].split("_")[0] or "en"])
 ROUNDS = 3
 
 
@@ -66,7 +70,7 @@ def journey(test, desktop):
     desktop.type("Ana")
     desktop.press(a11y.find(main, "push button", WORDS["calculate"]))
     result = program.window("the result window", h.is_result(a11y, WORDS["result"]))
-    desktop.press(a11y.find(result, "push button", WORDS["report save"]))
+    desktop.press(a11y.find(result, "push button", WORDS["result save"]))
     report = program.window("the report window", h.is_report(a11y, WORDS["print"]))
     for round_number in range(1, ROUNDS + 1):
         saved.write_bytes(b"older")
