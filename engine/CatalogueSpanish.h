@@ -63,13 +63,13 @@ inline constexpr std::array<std::string_view, 13> ToneDescriptionsEs{
     "ambiente de un lugar y pueden cambiarlo con una sola palabra bien elegida. Muchos se sienten "
     "atraídos por la música o la sanación. Como un diapasón dejado cerca del ruido, absorben "
     "demasiado y deben aprender a descansar en silencio.",
-    "Autoridad masculina es la palabra clave que describe este número de día del tono Galáctico, "
-    "el octavo. El ocho duplica las cuatro direcciones, y quienes nacen en él buscan la "
-    "integridad, la coincidencia entre lo que creen y cómo viven. Fijan normas, exigen a los "
-    "demás que las cumplan y suelen imponerse a sí mismos otras más estrictas. Esto les da una "
-    "presencia serena y paternal con la que sus colegas cuentan en una crisis. Los problemas "
-    "empiezan cuando esas normas se endurecen hasta volverse control, o cuando no pueden admitir "
-    "que una regla que apreciaban ya no se ajusta a la situación que tienen delante.",
+    "Autoridad masculina es la palabra clave de este número de día del tono Galáctico, el "
+    "octavo. El ocho duplica las cuatro direcciones, y quienes nacen en él buscan la integridad, "
+    "el acuerdo entre lo que creen y cómo viven. Fijan normas, exigen a los demás que las "
+    "cumplan y suelen imponerse otras más estrictas. Esto les da una presencia serena y paternal "
+    "con la que sus colegas cuentan en una crisis. Los problemas llegan cuando esas normas se "
+    "vuelven control, o cuando no admiten que una regla que apreciaban ya no se ajusta a la "
+    "situación.",
     "Autoridad femenina es la palabra clave que mejor describe este número de día, el noveno "
     "tono, llamado Solar. El nueve tiene la fuerza de una madre que protege y manda a la vez. "
     "Quienes nacen en él tienen intenciones claras y la resistencia para llevarlas a cabo. "

@@ -141,6 +141,17 @@ private:
     }
 };
 
+// When a dialog goes, the window manager picks the next active window, and openbox may pick none
+// when two go at once (Qt's replace question, then its file dialog): the window that opened the
+// dialog asks to be active again, and Qt gives the focus back to the control that had it there.
+void ReactivateOpener(QWidget* parent)
+{
+    QWidget* opener = parent ? parent->window() : nullptr;
+    if (opener && opener->isVisible()) {
+        opener->activateWindow();
+    }
+}
+
 std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& request)
 {
     const bool saving = request.kind == FileDialogRequest::Kind::Save;
@@ -172,7 +183,9 @@ MessageAnswer QtPlatform::showMessage(QWidget* parent, const QString& text, Mess
                                ? QMessageBox::Yes | QMessageBox::No
                                : QMessageBox::StandardButtons(QMessageBox::Ok);
     QMessageBox box(ToQtIcon(icon), Identity::ApplicationTitle, LinesOf(text), qtButtons, parent);
-    switch (box.exec()) {
+    const int answer = box.exec();
+    ReactivateOpener(parent);
+    switch (answer) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;
     case QMessageBox::No:
@@ -192,6 +205,7 @@ MessageAnswer QtPlatform::showMessageWithAction(QWidget* parent, const QString& 
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
     box.exec();
+    ReactivateOpener(parent);
     return box.clickedButton() == further ? MessageAnswer::Action : MessageAnswer::Ok;
 }
 
@@ -201,6 +215,7 @@ std::optional<QString> QtPlatform::chooseFile(QWidget* parent, const FileDialogR
     // between runs but its reminder date, so that group is put back.
     const FileDialogSettings before = ReadFileDialogSettings();
     std::optional<QString> chosen = RunFileDialog(parent, request);
+    ReactivateOpener(parent);
     RestoreFileDialogSettings(before);
     return chosen;
 }

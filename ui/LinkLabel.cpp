@@ -13,11 +13,26 @@ namespace kinwise {
 
 namespace {
 
+constexpr QChar WordJoiner(0x2060);
+
 // Captions keep the stored form, where "&&" stands for one "&".
-QString DisplayedCaption(const QString& storedCaption)
+QString SpokenCaption(const QString& storedCaption)
 {
     QString text = storedCaption;
     return text.replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
+
+// A word written with a hyphen ("co-branding") is not broken there, which would leave its tail
+// alone on a line: an invisible word joiner follows such a hyphen on the screen.
+QString DisplayedCaption(const QString& storedCaption)
+{
+    QString text = SpokenCaption(storedCaption);
+    for (qsizetype i = text.size() - 2; i > 0; --i) {
+        if (text[i] == QLatin1Char('-') && text[i - 1].isLetter() && text[i + 1].isLetter()) {
+            text.insert(i + 1, WordJoiner);
+        }
+    }
+    return text;
 }
 
 class AccessibleLinkLabel : public QAccessibleWidget
@@ -31,7 +46,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name) {
-            return label()->text();
+            return QString(label()->text()).remove(WordJoiner);
         }
         return QAccessibleWidget::text(t);
     }
@@ -65,7 +80,7 @@ LinkLabel::LinkLabel(const QString& objectName, const QString& storedCaption,
 {
     setObjectName(objectName);
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleName(text());
+    setAccessibleName(SpokenCaption(storedCaption));
     setAccessibleDescription(SitePageAddress(pageKey));
 }
 

@@ -265,6 +265,7 @@ ReportWindow::ReportWindow(QWidget* resultWindow, const Reading& reading)
     Label1 = MakeHomeLink(QStringLiteral("Label1"),
                           tr("Click Here To Visit %1 Now").arg(Identity::WebAddress),
                           Style::Twips(1867, 180, 3990, 195), false, this);
+    Style::ShareSmallestFont({Label14, Label1});
 
     RTB = new ReportText(this);
     RTB->setObjectName(QStringLiteral("RTB"));

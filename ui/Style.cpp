@@ -114,6 +114,16 @@ void FitTextToLabel(QLabel* label, qreal smallestPointSize)
     label->setFont(font);
 }
 
+void ShareSmallestFont(std::initializer_list<QLabel*> labels)
+{
+    const QLabel* smallest = *std::ranges::min_element(
+        labels, {}, [](const QLabel* label) { return label->font().pointSizeF(); });
+    const QFont font = smallest->font();
+    for (QLabel* label : labels) {
+        label->setFont(font);
+    }
+}
+
 void WidenAndFitLabel(QLabel* label, int widestWidth)
 {
     const int frame = label->width() - label->contentsRect().width();

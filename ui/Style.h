@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <initializer_list>
+
 class QLabel;
 class QWidget;
 
@@ -45,6 +47,9 @@ void SetTextColour(QWidget* widget, const QColor& colour);
 
 // Shrinks the label's font until its text fits its fixed size, so nothing is ever clipped.
 void FitTextToLabel(QLabel* label, qreal smallestPointSize = 6.0);
+
+// Labels read as one text (the lines of one link) take the smallest of their fitted fonts.
+void ShareSmallestFont(std::initializer_list<QLabel*> labels);
 
 // A one-line label whose translated text is longer than its place first takes free room to its
 // right, up to the width given; what is still too long is then shrunk as above.

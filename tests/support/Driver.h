@@ -17,6 +17,7 @@
 #include <QDate>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -24,6 +25,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTextLayout>
 #include <QWidget>
 
 #include <memory>
@@ -219,13 +221,65 @@ inline QDate FirstDateWithNumber(int dayNumber)
 }
 
 inline constexpr qreal SmallestReadablePointSize = 7.0;
+// One step of the text sizes a reader tells apart, as from 8.25 to 9 pt.
+inline constexpr qreal FitStep = 0.75;
+
+// The lines of a wrapped label as it breaks its text.
+inline QStringList WrappedLines(const QLabel* label)
+{
+    QTextLayout layout(label->text(), label->font());
+    QTextOption option(label->alignment());
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(label->contentsRect().width());
+        lines << label->text().mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    return lines;
+}
+
+// A line that holds nothing but the end of a word broken at its hyphen ("co-" / "branding.").
+inline QStringList HyphenTails(const QLabel* label)
+{
+    const QStringList lines = WrappedLines(label);
+    QStringList tails;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QString& before = lines[i - 1];
+        const bool brokenWord = before.size() > 1 && before.endsWith(QLatin1Char('-')) &&
+                                before[before.size() - 2].isLetter();
+        if (brokenWord && !lines[i].contains(QLatin1Char(' '))) {
+            tails << lines[i];
+        }
+    }
+    return tails;
+}
 
 // Every label and button text of the window that does not fit where it is drawn, as
 // "name \"text\" needs WxH in WxH"; pictures must fit whole too, and each widget must lie within
-// its parent.
+// its parent. Fitted texts stay readable: links to one page are drawn in one size, and no line
+// holds only the tail of a hyphenated word.
 inline QStringList ClippedTexts(QWidget* window)
 {
     QStringList clipped;
+    QHash<QString, qreal> linkSizes; // by the page a link opens, which it tells as description
+    for (const QLabel* link : window->findChildren<QLabel*>()) {
+        if (!link->inherits("kinwise::LinkLabel") || !link->isVisibleTo(window)) {
+            continue;
+        }
+        const qreal size = link->font().pointSizeF();
+        const auto first = linkSizes.constFind(link->accessibleDescription());
+        if (first == linkSizes.constEnd()) {
+            linkSizes.insert(link->accessibleDescription(), size);
+        } else if (first.value() != size) {
+            clipped << QStringLiteral("%1 \"%2\" is at %3 pt, another line of its link at %4 pt")
+                           .arg(link->objectName(), link->text())
+                           .arg(size)
+                           .arg(first.value());
+        }
+    }
     const auto check = [&clipped](const QWidget* widget, const QString& text, const QRect& room,
                                   const QSize& needed) {
         if (needed.width() > room.width() || needed.height() > room.height()) {
@@ -255,6 +309,12 @@ inline QStringList ClippedTexts(QWidget* window)
             check(label, QStringLiteral("picture"), room,
                   label->pixmap().deviceIndependentSize().toSize());
             continue;
+        }
+        if (label->wordWrap()) {
+            for (const QString& tail : HyphenTails(label)) {
+                clipped << QStringLiteral("%1 leaves \"%2\" of a hyphenated word alone on a line")
+                               .arg(label->objectName(), tail);
+            }
         }
         const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
         check(label, label->text(), room,

@@ -32,6 +32,7 @@ private slots:
     void secondReadingShowsItsOwnNumber();
     void nothingIsClipped_data();
     void nothingIsClipped();
+    void descriptionsShareOneSize();
 };
 
 void TestResultWindow::showsTheReading_data()
@@ -185,6 +186,31 @@ void TestResultWindow::nothingIsClipped()
              QRect(416, 16, 109, 57));
     const QStringList clipped = ClippedTexts(result);
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
+}
+
+// Fitted to their box, the thirteen descriptions are read at the size most of them get, give or
+// take one step: a long one is not left much smaller than the others.
+void TestResultWindow::descriptionsShareOneSize()
+{
+    QMap<int, qreal> sizes;
+    QMap<qreal, int> readingsAt;
+    for (int number = 1; number <= 13; ++number) {
+        const QDate date = FirstDateWithNumber(number);
+        QWidget* result = ShowReadingFor(QStringLiteral("Ada"), MonthNames[date.month() - 1],
+                                         date.day(), date.year());
+        QVERIFY(result);
+        sizes[number] = Find<QLabel>(result, QStringLiteral("lblMayanNoDesc"))->font().pointSizeF();
+        ++readingsAt[sizes[number]];
+        DestroyAllWindows();
+    }
+    const qreal usual = std::max_element(readingsAt.cbegin(), readingsAt.cend()).key();
+    for (auto size = sizes.cbegin(); size != sizes.cend(); ++size) {
+        QVERIFY2(size.value() >= usual - FitStep,
+                 qPrintable(QStringLiteral("the description of %1 is at %2 pt, most at %3 pt")
+                                .arg(size.key())
+                                .arg(size.value())
+                                .arg(usual)));
+    }
 }
 
 QTEST_MAIN(TestResultWindow)
