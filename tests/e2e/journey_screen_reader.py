@@ -34,48 +34,27 @@ FLOOD_DROPPED = re.compile(r"EVENT MANAGER: (\d+) events pruned\.")
 HANDLING, HANDLED = "vvvvv PROCESS OBJECT EVENT", "^^^^^ PROCESS OBJECT EVENT"
 # Orca has ended the handling of a key's press or release.
 KEY_HANDLED = "^^^^^ PROCESS ATSPI_KEY_"
-UTTERANCE = re.compile(r"^(\d\d):(\d\d):(\d\d(?:\.\d+)?) - SPEECH OUTPUT: '(.*)'\s*[\[{]")
+# An utterance of several lines goes on in indented lines of its own; spoken, they are one.
+UTTERANCE = re.compile(r"^(\d\d):(\d\d):(\d\d(?:\.\d+)?) - SPEECH OUTPUT: '(.*?)'\s*[\[{]",
+                       re.MULTILINE | re.DOTALL)
+LINE_BREAKS = re.compile(r"\n\s*")
 # Orca is one per user on the whole machine: "--replace" kills every other Orca of the user, also
 # another journey's on another display, so journeys that run Orca take turns by this lock.
 ORCA_LOCK = Path(tempfile.gettempdir()) / "kinwise-orca.lock"
 # The desktop's languages, as LANGUAGE gives them ("es_GT:es"); English when none is given.
 LANGUAGE = os.environ.get("KINWISE_E2E_LANGUAGE", "")
-# What the program shows and Orca says, by the desktop's first language; the role words are
-# Orca's own.
-PHRASES = {
+# What Orca and Qt say in the desktop's first language: Orca's role words and key names, Qt's
+# buttons, and the tone's name from the program's own catalogue.
+SPOKEN = {
     "en": {
-        "months": ("January", "February", "March", "April", "December", "July"),
-        "lists": ("Month of birth", "Day of birth", "Year of birth"),
-        "name": "Name", "calculate": h.MAIN_BUTTON, "calculate key": "alt+g",
-        "result": "Kinwise Result", "reading": "Mayan Day Number 6, the Rhythmic tone",
-        "save": "Save", "print": "Print", "report": "Report",
-        "report lines": ("Name: Ana", "Date of Birth: July 15, 1975", "Mayan Number: 6"),
-        "sign line": "Mayan Day Sign:",
-        "help keys": ("alt+h", "a"), "about item": "About Software", "online help": "Online Help",
-        "about": "Kinwise generates your Day Number", "visit": "Click here to visit",
-        "details": "Click here for more details.", "back keys": ("alt+f", "b"), "back item": "Back",
-        "request": "Please Enter Your Name", "ok": "OK", "buttons": ("OK", "Yes", "No"),
+        "tone": "Rhythmic", "ok": "OK", "buttons": ("OK", "Yes", "No"),
         "combo box": "combo box", "push button": "push button", "text": "text",
         "read only text": "read only text", "link": "link", "dialog": "dialog",
         "alert": "alert",
         "key echo": ("tab", "space", "return", "escape", "left shift", "left alt"),
     },
     "es": {
-        "months": ("Enero", "Febrero", "Marzo", "Abril", "Diciembre", "Julio"),
-        "lists": ("Mes de nacimiento", "Día de nacimiento", "Año de nacimiento"),
-        "name": "Nombre", "calculate": "Obtener mi lectura de numerología maya",
-        "calculate key": "alt+o", "result": "Resultado de Kinwise",
-        "reading": "Número maya del día 6, el tono Rítmico",
-        "save": "Guardar", "print": "Imprimir", "report": "Informe",
-        "report lines": ("Nombre: Ana", "Fecha de nacimiento: 15 de julio de 1975",
-                         "Número maya: 6"),
-        "sign line": "Signo maya del día:",
-        "help keys": ("alt+y", "p"), "about item": "Acerca del programa",
-        "online help": "Ayuda en línea", "about": "Kinwise calcula su número del día",
-        "visit": "Haga clic aquí para visitar", "details": "Haga clic aquí para más detalles.",
-        "back keys": ("alt+a", "v"), "back item": "Volver",
-        "request": "Por favor, ingrese su nombre", "ok": "Aceptar",
-        "buttons": ("Aceptar", "Sí", "No"),
+        "tone": "Rítmico", "ok": "Aceptar", "buttons": ("Aceptar", "Sí", "No"),
         "combo box": "caja combinada", "push button": "botón de pulsación", "text": "texto",
         "read only text": "sólo lectura texto", "link": "enlace", "dialog": "diálogo",
         "alert": "alerta",
@@ -83,6 +62,43 @@ PHRASES = {
                      "alt izquierdo"),
     },
 }[LANGUAGE.split(":")[0].split("_")[0] or "en"]
+# The program's texts, as its translation gives them.
+T = h.Texts(LANGUAGE)
+MAIN, RESULT, REPORT = "kinwise::MainWindow", "kinwise::ResultWindow", "kinwise::ReportWindow"
+HELP, ABOUT = "kinwise::HelpMenu", "kinwise::AboutWindow"
+CALCULATE = "&Get My Mayan Numerology Reading"
+PHRASES = dict(
+    SPOKEN,
+    months=tuple(T(MAIN, month) for month in
+                 ("January", "February", "March", "April", "December", "July")),
+    lists=tuple(T(MAIN, f"{part} of birth") for part in ("Month", "Day", "Year")),
+    name=T(MAIN, "Name"), calculate=T.caption(MAIN, CALCULATE),
+    **{"calculate key": T.access_key(MAIN, CALCULATE)},
+    result=T(RESULT, "Kinwise Result"),
+    reading=T(RESULT, "Mayan Day Number %1, the %2 tone. %3").replace("%1", "6").replace(
+        "%2", SPOKEN["tone"]).split(". %3")[0],
+    save=T(RESULT, "Save"), print=T.caption(REPORT, "&Print"), report=T(REPORT, "Report"),
+    **{"report lines": (T(REPORT, "Name: ") + "Ana", T(REPORT, "Date of Birth: ") + T(
+        REPORT, "%1 %2, %3").replace("%1", T(REPORT, "July")).replace("%2", "15").replace(
+        "%3", "1975"), T(REPORT, "Mayan Number: ") + "6"),
+       "sign line": T(REPORT, "Mayan Day Sign: ").strip(),
+       "help keys": (T.access_key(HELP, "&Help"), T.access_key(HELP, "&About Software")[-1]),
+       "about item": T.caption(HELP, "&About Software"),
+       "online help": T.caption(HELP, "&Online Help"),
+       "back keys": (T.access_key(RESULT, "&File"), T.access_key(RESULT, "&Back")[-1]),
+       "back item": T.caption(RESULT, "&Back")},
+    # The About text's first words, and the link's words before its address.
+    about=" ".join(T(ABOUT, "Kinwise generates your Day Number based on your date of birth. "
+                     "This is based on Mayan principles. Find more readings and news at %1.")
+                   .split()[:4]),
+    visit=T(ABOUT, "Click here to visit %1").split("%1")[0].strip(),
+    details=T(ABOUT, "Click here for more details."),
+    request=T(MAIN, "Please Enter Your Name"),
+    pdf=T.caption(REPORT, "Save as &PDF..."),
+    # What Print says where nothing can print, by its paragraphs.
+    **{"no printer": T(REPORT, "The report could not be printed.\n\n%1").replace(
+        "%1", T("kinwise::Printing", "No default printer is set up.")).split("\n\n")},
+)
 # The desktop's language for the program and for Orca.
 DESKTOP_LANGUAGE = {"LANGUAGE": LANGUAGE} if LANGUAGE else {}
 # Orca's echo of the keys pressed, which says nothing of the program.
@@ -151,10 +167,10 @@ class ScreenReader:
         """What Orca has said so far, as (seconds since the day began, text), key echo left out."""
         start = seconds_of_day(self.started)
         said = []
-        for line in list(self.lines):
-            found = UTTERANCE.match(line)
-            if found and not KEY_ECHO.match(found.group(4)):
-                hours, minutes, seconds, text = found.groups()
+        for found in UTTERANCE.finditer("\n".join(list(self.lines))):
+            hours, minutes, seconds, text = found.groups()
+            text = LINE_BREAKS.sub(" ", text)
+            if not KEY_ECHO.match(text):
                 said.append((since_day_began(
                     int(hours) * 3600 + int(minutes) * 60 + float(seconds), start), text))
         return said
@@ -188,14 +204,18 @@ class ScreenReader:
     def press(self, desktop, keys):
         """Presses keys ("alt+h") one key event at a time, each once Orca has handled the one
         before: Qt waits only 100 ms for Orca's answer to a key, and answers that come late can
-        put the keys of a chord out of order (an Alt+H that opens the menu and closes it)."""
+        put the keys of a chord out of order (an Alt+H that opens the menu and closes it).
+        Orca hears keys through the program: a release that comes as the key's window goes may
+        reach no window of it, and the active window's change is its end then."""
         names = keys.split("+")
         for action, order in (("keydown", names), ("keyup", names[::-1])):
             for name in order:
                 handled = self.keys_handled()
+                window = desktop.active_window_id()
                 desktop.run(["xdotool", action, name])
-                d.wait_until(f"Orca to take the {action} of {name}",
-                             lambda: self.keys_handled() > handled, LONGEST_SILENCE_SECONDS)
+                d.wait_until(f"Orca to take the {action} of {name}", lambda: (
+                    self.keys_handled() > handled or action == "keyup"
+                    and desktop.active_window_id() != window), LONGEST_SILENCE_SECONDS)
 
     def keys_handled(self):
         return sum(line.startswith(KEY_HANDLED) for line in list(self.lines))
@@ -403,6 +423,16 @@ def walk(desktop, reader, expected, report):
     take("Tab to Print", lambda: key("Tab"),
          lambda: h.focused(a11y, report_window, "push button", say["print"]),
          spoken(say["print"], "push button"))
+    is_offer = h.is_message_box(a11y, (say["ok"], say["pdf"]))
+    take("Print", lambda: key("space"), lambda: program.has_window(is_offer),
+         *say["no printer"], spoken(say["ok"], "push button"))
+    offer = program.window("the message that nothing can print", is_offer)
+    take("Tab to Save as PDF", lambda: key("Tab"),
+         lambda: h.focused(a11y, offer, "push button", say["pdf"]),
+         spoken(say["pdf"], "push button"))
+    take("Escape from the message", lambda: key("Escape"), lambda: not program.has_window(is_offer)
+         and h.focused(a11y, report_window, "push button", say["print"]),
+         spoken("Kinwise v1.15", "dialog"), spoken(say["print"], "push button"))
     take("Escape from the report", lambda: key("Escape"),
          lambda: not program.has_window(is_report))
 
