@@ -34,70 +34,71 @@ FLOOD_DROPPED = re.compile(r"EVENT MANAGER: (\d+) events pruned\.")
 HANDLING, HANDLED = "vvvvv PROCESS OBJECT EVENT", "^^^^^ PROCESS OBJECT EVENT"
 # Orca has ended the handling of a key's press or release.
 KEY_HANDLED = "^^^^^ PROCESS ATSPI_KEY_"
-UTTERANCE = re.compile(r"^(\d\d):(\d\d):(\d\d(?:\.\d+)?) - SPEECH OUTPUT: '(.*)'\s*[\[{]")
+# An utterance of several lines goes on in indented lines of its own; spoken, they are one.
+UTTERANCE = re.compile(r"^(\d\d):(\d\d):(\d\d(?:\.\d+)?) - SPEECH OUTPUT: '(.*?)'\s*[\[{]",
+                       re.MULTILINE | re.DOTALL)
+LINE_BREAKS = re.compile(r"\n\s*")
 # Orca is one per user on the whole machine: "--replace" kills every other Orca of the user, also
 # another journey's on another display, so journeys that run Orca take turns by this lock.
 ORCA_LOCK = Path(tempfile.gettempdir()) / "kinwise-orca.lock"
 # The desktop's languages, as LANGUAGE gives them ("es_GT:es"); English when none is given.
 LANGUAGE = os.environ.get("KINWISE_E2E_LANGUAGE", "")
-# The program's texts in the desktop's language, as its translation gives them.
-TEXTS = h.Texts(LANGUAGE)
-MAIN, RESULT, REPORT = "kinwise::MainWindow", "kinwise::ResultWindow", "kinwise::ReportWindow"
-ABOUT, MENU = "kinwise::AboutWindow", "kinwise::HelpMenu"
-
-
-def program_phrases(t):
-    """What the program shows, as Orca says it; the tone's name is the catalogue's."""
-    about = t(ABOUT, "Kinwise generates your Day Number based on your date of birth. This is "
-                     "based on Mayan principles. Find more readings and news at %1.")
-    date = t(REPORT, "%1 %2, %3").replace("%1", t(REPORT, "July")).replace("%2", "15")
-    reading = t(RESULT, "Mayan Day Number %1, the %2 tone. %3").replace("%1", "6")
-    return {
-        "months": tuple(t(MAIN, month) for month in
-                        ("January", "February", "March", "April", "December", "July")),
-        "lists": tuple(t(MAIN, f"{what} of birth") for what in ("Month", "Day", "Year")),
-        "name": t(MAIN, "Name"),
-        "calculate": t.caption(MAIN, "&Get My Mayan Numerology Reading"),
-        "calculate key": t.access_key(MAIN, "&Get My Mayan Numerology Reading"),
-        "result": t(RESULT, "Kinwise Result"),
-        "reading": reading.replace("%2", TONE_SIX).split(" %3")[0].rstrip("."),
-        "save": t.caption(REPORT, "&Save"), "print": t.caption(REPORT, "&Print"),
-        "report": t(REPORT, "Report"),
-        "report lines": (t(REPORT, "Name: ") + "Ana",
-                         t(REPORT, "Date of Birth: ") + date.replace("%3", "1975"),
-                         t(REPORT, "Mayan Number: ") + "6"),
-        "sign line": t(REPORT, "Mayan Day Sign: ").rstrip(),
-        "help keys": (t.access_key(MENU, "&Help"), t.access_key(MENU, "&About Software")[-1]),
-        "about item": t.caption(MENU, "&About Software"),
-        "online help": t.caption(MENU, "&Online Help"),
-        "about": " ".join(about.split()[:5]), "visit": t(ABOUT, "Click here to visit %1").split(" %1")[0],
-        "details": t(ABOUT, "Click here for more details."),
-        "back keys": (t.access_key(RESULT, "&File"), t.access_key(RESULT, "&Back")[-1]),
-        "back item": t.caption(RESULT, "&Back"),
-        "request": t(MAIN, "Please Enter Your Name"),
-    }
-
-
-# The tone of 15 July 1975 in the catalogue; Qt's own buttons; the role words and key echoes are
-# Orca's own.
-TONE_SIX, OTHERS = {
-    "en": ("Rhythmic", {
-        "ok": "OK", "buttons": ("OK", "Yes", "No"),
+# What Orca and Qt say in the desktop's first language: Orca's role words and key names, Qt's
+# buttons, and the tone's name from the program's own catalogue.
+SPOKEN = {
+    "en": {
+        "tone": "Rhythmic", "ok": "OK", "buttons": ("OK", "Yes", "No"),
         "combo box": "combo box", "push button": "push button", "text": "text",
         "read only text": "read only text", "link": "link", "dialog": "dialog",
         "alert": "alert",
         "key echo": ("tab", "space", "return", "escape", "left shift", "left alt"),
-    }),
-    "es": ("Rítmico", {
-        "ok": "Aceptar", "buttons": ("Aceptar", "Sí", "No"),
+    },
+    "es": {
+        "tone": "Rítmico", "ok": "Aceptar", "buttons": ("Aceptar", "Sí", "No"),
         "combo box": "caja combinada", "push button": "botón de pulsación", "text": "texto",
         "read only text": "sólo lectura texto", "link": "enlace", "dialog": "diálogo",
         "alert": "alerta",
         "key echo": ("tab", "espacio", "intro", "escape", "mayúsculas izquierda",
                      "alt izquierdo"),
-    }),
+    },
 }[LANGUAGE.split(":")[0].split("_")[0] or "en"]
-PHRASES = {**program_phrases(TEXTS), **OTHERS}
+# The program's texts, as its translation gives them.
+T = h.Texts(LANGUAGE)
+MAIN, RESULT, REPORT = "kinwise::MainWindow", "kinwise::ResultWindow", "kinwise::ReportWindow"
+HELP, ABOUT = "kinwise::HelpMenu", "kinwise::AboutWindow"
+CALCULATE = "&Get My Mayan Numerology Reading"
+PHRASES = dict(
+    SPOKEN,
+    months=tuple(T(MAIN, month) for month in
+                 ("January", "February", "March", "April", "December", "July")),
+    lists=tuple(T(MAIN, f"{part} of birth") for part in ("Month", "Day", "Year")),
+    name=T(MAIN, "Name"), calculate=T.caption(MAIN, CALCULATE),
+    **{"calculate key": T.access_key(MAIN, CALCULATE)},
+    result=T(RESULT, "Kinwise Result"),
+    reading=T(RESULT, "Mayan Day Number %1, the %2 tone. %3").replace("%1", "6").replace(
+        "%2", SPOKEN["tone"]).split(". %3")[0],
+    save=T(RESULT, "Save"), print=T.caption(REPORT, "&Print"), report=T(REPORT, "Report"),
+    **{"report lines": (T(REPORT, "Name: ") + "Ana", T(REPORT, "Date of Birth: ") + T(
+        REPORT, "%1 %2, %3").replace("%1", T(REPORT, "July")).replace("%2", "15").replace(
+        "%3", "1975"), T(REPORT, "Mayan Number: ") + "6"),
+       "sign line": T(REPORT, "Mayan Day Sign: ").strip(),
+       "help keys": (T.access_key(HELP, "&Help"), T.access_key(HELP, "&About Software")[-1]),
+       "about item": T.caption(HELP, "&About Software"),
+       "online help": T.caption(HELP, "&Online Help"),
+       "back keys": (T.access_key(RESULT, "&File"), T.access_key(RESULT, "&Back")[-1]),
+       "back item": T.caption(RESULT, "&Back")},
+    # The About text's first words, and the link's words before its address.
+    about=" ".join(T(ABOUT, "Kinwise generates your Day Number based on your date of birth. "
+                     "This is based on Mayan principles. Find more readings and news at %1.")
+                   .split()[:4]),
+    visit=T(ABOUT, "Click here to visit %1").split("%1")[0].strip(),
+    details=T(ABOUT, "Click here for more details."),
+    request=T(MAIN, "Please Enter Your Name"),
+    pdf=T.caption(REPORT, "Save as &PDF..."),
+    # What Print says where nothing can print, by its paragraphs.
+    **{"no printer": T(REPORT, "The report could not be printed.\n\n%1").replace(
+        "%1", T("kinwise::Printing", "No default printer is set up.")).split("\n\n")},
+)
 # The desktop's language for the program and for Orca.
 DESKTOP_LANGUAGE = {"LANGUAGE": LANGUAGE} if LANGUAGE else {}
 # Orca's echo of the keys pressed, which says nothing of the program.
@@ -166,10 +167,10 @@ class ScreenReader:
         """What Orca has said so far, as (seconds since the day began, text), key echo left out."""
         start = seconds_of_day(self.started)
         said = []
-        for line in list(self.lines):
-            found = UTTERANCE.match(line)
-            if found and not KEY_ECHO.match(found.group(4)):
-                hours, minutes, seconds, text = found.groups()
+        for found in UTTERANCE.finditer("\n".join(list(self.lines))):
+            hours, minutes, seconds, text = found.groups()
+            text = LINE_BREAKS.sub(" ", text)
+            if not KEY_ECHO.match(text):
                 said.append((since_day_began(
                     int(hours) * 3600 + int(minutes) * 60 + float(seconds), start), text))
         return said
@@ -203,14 +204,18 @@ class ScreenReader:
     def press(self, desktop, keys):
         """Presses keys ("alt+h") one key event at a time, each once Orca has handled the one
         before: Qt waits only 100 ms for Orca's answer to a key, and answers that come late can
-        put the keys of a chord out of order (an Alt+H that opens the menu and closes it)."""
+        put the keys of a chord out of order (an Alt+H that opens the menu and closes it).
+        Orca hears keys through the program: a release that comes as the key's window goes may
+        reach no window of it, and the active window's change is its end then."""
         names = keys.split("+")
         for action, order in (("keydown", names), ("keyup", names[::-1])):
             for name in order:
                 handled = self.keys_handled()
+                window = desktop.active_window_id()
                 desktop.run(["xdotool", action, name])
-                d.wait_until(f"Orca to take the {action} of {name}",
-                             lambda: self.keys_handled() > handled, LONGEST_SILENCE_SECONDS)
+                d.wait_until(f"Orca to take the {action} of {name}", lambda: (
+                    self.keys_handled() > handled or action == "keyup"
+                    and desktop.active_window_id() != window), LONGEST_SILENCE_SECONDS)
 
     def keys_handled(self):
         return sum(line.startswith(KEY_HANDLED) for line in list(self.lines))
@@ -418,6 +423,16 @@ def walk(desktop, reader, expected, report):
     take("Tab to Print", lambda: key("Tab"),
          lambda: h.focused(a11y, report_window, "push button", say["print"]),
          spoken(say["print"], "push button"))
+    is_offer = h.is_message_box(a11y, (say["ok"], say["pdf"]))
+    take("Print", lambda: key("space"), lambda: program.has_window(is_offer),
+         *say["no printer"], spoken(say["ok"], "push button"))
+    offer = program.window("the message that nothing can print", is_offer)
+    take("Tab to Save as PDF", lambda: key("Tab"),
+         lambda: h.focused(a11y, offer, "push button", say["pdf"]),
+         spoken(say["pdf"], "push button"))
+    take("Escape from the message", lambda: key("Escape"), lambda: not program.has_window(is_offer)
+         and h.focused(a11y, report_window, "push button", say["print"]),
+         spoken("Kinwise v1.15", "dialog"), spoken(say["print"], "push button"))
     take("Escape from the report", lambda: key("Escape"),
          lambda: not program.has_window(is_report))
 
