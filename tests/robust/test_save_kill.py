@@ -10,6 +10,7 @@ import unittest
 import desktop as d
 
 TRIES = 200
+ROUNDS = 6
 
 
 class SaveKill(unittest.TestCase):
@@ -32,16 +33,16 @@ class SaveKill(unittest.TestCase):
         completed_ever = False
         survived = mid_write = 0
         for attempt in range(TRIES):
-            after_report = attempt % 2 == 1
-            delay = rng.uniform(0, 0.030)
+            # The kill follows a report chosen at random: the start or the end of one of the first
+            # rounds, so it lands inside a save, between saves, over a missing, old or new file.
+            step = f"\n{rng.choice('wd')} {rng.randrange(ROUNDS)}\n".encode()
             process = subprocess.Popen([self.driver, "loop", target], stdout=subprocess.PIPE)
-            seen = b""
-            if after_report:
-                # Wait for the first "writing" report, then let it run a little into the write.
+            seen = b"\n"
+            while step not in seen:
                 ready, _, _ = select.select([process.stdout], [], [], 10)
-                self.assertTrue(ready, f"try {attempt}: driver never reported a write")
-                seen = os.read(process.stdout.fileno(), 65536)
-            time.sleep(delay)
+                chunk = os.read(process.stdout.fileno(), 65536) if ready else b""
+                self.assertTrue(chunk, f"try {attempt}: driver never reported {step!r}")
+                seen += chunk
             process.send_signal(signal.SIGKILL)
             seen += process.stdout.read()
             process.wait()
@@ -55,13 +56,13 @@ class SaveKill(unittest.TestCase):
                 completed_ever = True
             if not os.path.exists(target):
                 self.assertFalse(completed_ever,
-                                 f"try {attempt}: target vanished after a completed save (delay {delay * 1000:.1f} ms)")
+                                 f"try {attempt}: target vanished after a completed save (killed after {step!r})")
                 continue
             completed_ever = True
             with open(target, "rb") as f:
                 content = f.read()
             if content not in (self.a, self.b):
-                self.fail(f"try {attempt}: after kill at {delay * 1000:.1f} ms the target holds {len(content)} bytes, "
+                self.fail(f"try {attempt}: killed after {step!r}, the target holds {len(content)} bytes, "
                           f"neither reading A ({len(self.a)}) nor B ({len(self.b)}) complete")
             survived += 1
         leftovers = [name for name in os.listdir(folder) if name != "reading.man"]
