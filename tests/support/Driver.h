@@ -208,6 +208,31 @@ inline ReportWindow* OpenReportWindow(const Reading& reading)
     return result->findChild<ReportWindow*>(QStringLiteral("frmSave"));
 }
 
+// Opens About from the window's Help menu, as the user does; null if none showed.
+inline QWidget* OpenAboutFrom(QWidget* window)
+{
+    if (auto* item = window->findChild<QAction*>(QStringLiteral("mnuAbout"))) {
+        item->trigger();
+    }
+    return FindWindow(AboutName);
+}
+
+// A window as the suites name it: "main", the "result" of 15 July 1975 and its "report", or
+// "about" opened from the main window; null for another name.
+inline QWidget* ShowWindow(const QString& which)
+{
+    if (which == QStringLiteral("main")) {
+        return ShowMainWindow();
+    }
+    if (which == QStringLiteral("result")) {
+        return ShowReadingFor(QStringLiteral("Ada"), QStringLiteral("July"), 15, 1975);
+    }
+    if (which == QStringLiteral("report")) {
+        return OpenReportWindow(EngineReading(QStringLiteral("July"), 15, 1975));
+    }
+    return which == QStringLiteral("about") ? OpenAboutFrom(ShowMainWindow()) : nullptr;
+}
+
 // The first date from 1 January 1900 whose day number is that one.
 inline QDate FirstDateWithNumber(int dayNumber)
 {

@@ -3,7 +3,6 @@
 #include "assets/AssetPaths.h"
 #include "support/Driver.h"
 #include "support/WidgetSuite.h"
-#include "ui/AboutWindow.h"
 #include "ui/BrandPanel.h"
 #include "ui/LinkLabel.h"
 
@@ -17,21 +16,6 @@ using namespace kinwise;
 using namespace kinwise::test;
 
 namespace {
-
-QWidget* OpenWindow(const QString& which)
-{
-    if (which == QStringLiteral("main")) {
-        return ShowMainWindow();
-    }
-    if (which == QStringLiteral("report")) {
-        return OpenReportWindow(EngineReading(QStringLiteral("July"), 15, 1975));
-    }
-    if (which == QStringLiteral("about")) {
-        ShowMainWindow()->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
-        return FindWindow(AboutName);
-    }
-    return ShowReadingFor(QStringLiteral("Ada"), QStringLiteral("July"), 15, 1975);
-}
 
 // "name=caption" per entry, "name=-" for a separator.
 QString ShownIn(const char* window, const QString& caption)
@@ -78,8 +62,10 @@ LinkLabel* FrontLink(QWidget* window, const QString& name)
     return label;
 }
 
+// One column, "window": the main and the result window.
 void AddWindowRows(const char* what)
 {
+    QTest::addColumn<QString>("window");
     QTest::addRow("%s in main", what) << "main";
     QTest::addRow("%s in result", what) << "result";
 }
@@ -148,7 +134,7 @@ void TestMenus::menuBarStructure()
     QFETCH(QStringList, file);
     QFETCH(QStringList, help);
 
-    QWidget* shown = OpenWindow(window);
+    QWidget* shown = ShowWindow(window);
     QVERIFY(shown);
     auto* bar = Find<QMenuBar>(shown, QString());
     QVERIFY(bar);
@@ -178,7 +164,6 @@ void TestMenus::menuBarStructure()
 
 void TestMenus::noShortcutsAndOnlyMakeMoneyDisabled_data()
 {
-    QTest::addColumn<QString>("window");
     AddWindowRows("actions");
 }
 
@@ -186,7 +171,7 @@ void TestMenus::noShortcutsAndOnlyMakeMoneyDisabled()
 {
     QFETCH(QString, window);
 
-    QWidget* shown = OpenWindow(window);
+    QWidget* shown = ShowWindow(window);
     QVERIFY(shown);
     const QList<QAction*> actions = shown->findChildren<QAction*>();
     QVERIFY(actions.size() >= 12);
@@ -227,7 +212,7 @@ void TestMenus::itemsAndLinksOpenTheirPage()
     QFETCH(QString, item);
     QFETCH(QString, page);
 
-    QWidget* shown = OpenWindow(window);
+    QWidget* shown = ShowWindow(window);
     QVERIFY(shown);
     if (auto* action = shown->findChild<QAction*>(item)) {
         action->trigger();
@@ -278,7 +263,7 @@ void TestMenus::focusedLinksAnswerTheKeyboard()
     QFETCH(int, key);
     QFETCH(QString, page);
 
-    QWidget* shown = OpenWindow(window);
+    QWidget* shown = ShowWindow(window);
     QVERIFY(shown);
     QVERIFY(Activate(shown));
     LinkLabel* link = FrontLink(shown, label);
@@ -319,7 +304,7 @@ void TestMenus::enterPressesOnlyTheFocusedButton()
     QFETCH(QString, pressed);
 
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
-        QWidget* shown = OpenWindow(window);
+        QWidget* shown = ShowWindow(window);
         QVERIFY(shown);
         QVERIFY(Activate(shown));
         QStringList clicked;
@@ -359,7 +344,7 @@ void TestMenus::otherButtonsOpenNothing()
     QFETCH(QString, label);
     QFETCH(int, button);
 
-    QWidget* shown = OpenWindow(window);
+    QWidget* shown = ShowWindow(window);
     QVERIFY(shown);
     LinkLabel* link = FrontLink(shown, label);
     QVERIFY(link);
@@ -420,10 +405,10 @@ void TestMenus::closingEndsTheProgram()
     QFETCH(QString, way);
     QFETCH(bool, withAbout);
 
-    QWidget* shown = OpenWindow(window);
+    QWidget* shown = ShowWindow(window);
     QVERIFY(shown);
     if (withAbout) {
-        shown->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+        QVERIFY(OpenAboutFrom(shown));
         QCOMPARE(CountWindows(AboutName), 1);
     }
     QCOMPARE(fake().endProcessCalls, 0);
@@ -453,14 +438,8 @@ void TestMenus::onlyLinksShowTheLinkPointer()
     QFETCH(QString, window);
     QFETCH(QStringList, links);
 
-    QWidget* shown =
-        OpenWindow(window == QStringLiteral("about") ? QStringLiteral("main") : window);
+    QWidget* shown = ShowWindow(window);
     QVERIFY(shown);
-    if (window == QStringLiteral("about")) {
-        shown->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
-        shown = FindWindow(AboutName);
-        QVERIFY(shown);
-    }
     QVERIFY(QTest::qWaitForWindowExposed(shown));
     const QPoint hotspot(LinkPointerHotspotX, LinkPointerHotspotY);
     // Into the window first, off every label, as a real pointer arrives.
@@ -495,7 +474,6 @@ void TestMenus::onlyLinksShowTheLinkPointer()
 
 void TestMenus::aboutWindowContents_data()
 {
-    QTest::addColumn<QString>("window");
     AddWindowRows("About");
 }
 
@@ -503,12 +481,10 @@ void TestMenus::aboutWindowContents()
 {
     QFETCH(QString, window);
 
-    QWidget* opener = OpenWindow(window);
+    QWidget* opener = ShowWindow(window);
     QVERIFY(opener);
-    opener->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
-
+    auto* about = qobject_cast<QDialog*>(OpenAboutFrom(opener));
     QCOMPARE(CountWindows(AboutName), 1);
-    auto* about = FindWindow<QDialog>(AboutName);
     QVERIFY(about);
     QVERIFY(about->isVisible());
     QVERIFY(about->isModal());
@@ -541,16 +517,14 @@ void TestMenus::aboutBlocksTheWindowBehind()
     QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {}, onLink);
     QCOMPARE(fake().openedUrls, QStringList{PageBase + "home-page"});
 
-    main->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
-    QVERIFY(FindWindow(AboutName));
+    QVERIFY(OpenAboutFrom(main));
     QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {}, onLink);
     QCOMPARE(fake().openedUrls, QStringList{PageBase + "home-page"});
 }
 
 void TestMenus::aboutNothingIsClipped()
 {
-    ShowMainWindow()->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
-    QWidget* about = FindWindow(AboutName);
+    QWidget* about = ShowWindow(QStringLiteral("about"));
     QVERIFY(about);
     QVERIFY(QTest::qWaitForWindowExposed(about));
     const QStringList clipped = ClippedTexts(about);
@@ -577,10 +551,9 @@ void TestMenus::aboutLinksOpenTheirPage()
     QFETCH(QString, label);
     QFETCH(QString, page);
 
-    QWidget* opener = OpenWindow(window);
+    QWidget* opener = ShowWindow(window);
     QVERIFY(opener);
-    opener->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
-    auto* link = Find<LinkLabel>(FindWindow(AboutName), label);
+    auto* link = Find<LinkLabel>(OpenAboutFrom(opener), label);
     QVERIFY(link);
     QTest::mouseClick(link, Qt::LeftButton);
     QCOMPARE(fake().openedUrls, QStringList{PageBase + page});
@@ -588,7 +561,6 @@ void TestMenus::aboutLinksOpenTheirPage()
 
 void TestMenus::okClosesOnlyAbout_data()
 {
-    QTest::addColumn<QString>("window");
     AddWindowRows("OK");
 }
 
@@ -596,10 +568,9 @@ void TestMenus::okClosesOnlyAbout()
 {
     QFETCH(QString, window);
 
-    QWidget* opener = OpenWindow(window);
+    QWidget* opener = ShowWindow(window);
     QVERIFY(opener);
-    opener->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
-    QPointer<QWidget> about = FindWindow(AboutName);
+    QPointer<QWidget> about = OpenAboutFrom(opener);
     QVERIFY(about);
     QTest::mouseClick(Find<QPushButton>(about, QStringLiteral("cmdOK")), Qt::LeftButton);
 
@@ -613,17 +584,14 @@ void TestMenus::okClosesOnlyAbout()
 void TestMenus::aboutIsFreshEachTime()
 {
     QWidget* main = ShowMainWindow();
-    QAction* item = main->findChild<QAction*>(QStringLiteral("mnuAbout"));
-    item->trigger();
-    QPointer<QWidget> first = FindWindow(AboutName);
+    QPointer<QWidget> first = OpenAboutFrom(main);
     QVERIFY(first);
     QTest::mouseClick(Find<QPushButton>(first, QStringLiteral("cmdOK")), Qt::LeftButton);
     ProcessDeletes();
     QVERIFY(!first);
 
-    item->trigger();
+    QWidget* second = OpenAboutFrom(main);
     QCOMPARE(CountWindows(AboutName), 1);
-    QWidget* second = FindWindow(AboutName);
     QVERIFY(second->isVisible());
     QVERIFY(second->isModal());
     QCOMPARE(fake().endProcessCalls, 0);
