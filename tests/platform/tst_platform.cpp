@@ -203,8 +203,7 @@ void TestPlatform::saveIntoMissingFolderIsRefused_data()
     QTest::addColumn<QString>("chosen");
     QTest::newRow("missing folder") << "missing/ana" << QString();
     QTest::newRow("below a file") << "plain/ana" << QString();
-    QTest::newRow("existing folder") << "folder/ana"
-                                     << "folder/ana.man";
+    QTest::newRow("existing folder") << QStringLiteral("folder/ana") << "folder/ana.man";
 }
 
 void TestPlatform::saveIntoMissingFolderIsRefused()

@@ -372,53 +372,34 @@ inline void AddRequestRows()
     const QString date = Shown(Context::Main, "Please Enter Correct Date Or Month!");
     const QString spaced = Shown(Context::Main, "Please Enter Correct Date Or Month !");
     const QString accepted;
+    const QString ada = QStringLiteral("Ada");
 
-    QTest::newRow("empty name") << ""
-                                << "July" << 15 << 1975 << name;
-    QTest::newRow("blanks only") << "    "
-                                 << "July" << 15 << 1975 << name;
-    QTest::newRow("empty name before 31 April") << ""
-                                                << "April" << 31 << 1990 << name;
-    QTest::newRow("blank name before 30 February") << "  "
-                                                   << "February" << 30 << 1999 << name;
+    QTest::newRow("empty name") << QString() << "July" << 15 << 1975 << name;
+    QTest::newRow("blanks only") << QStringLiteral("    ") << "July" << 15 << 1975 << name;
+    QTest::newRow("empty name before 31 April") << QString() << "April" << 31 << 1990 << name;
+    QTest::newRow("blank name before 30 February")
+        << QStringLiteral("  ") << "February" << 30 << 1999 << name;
 
-    QTest::newRow("29 Feb 1904") << "Ada"
-                                 << "February" << 29 << 1904 << accepted;
-    QTest::newRow("29 Feb 2000") << "Ada"
-                                 << "February" << 29 << 2000 << accepted;
-    QTest::newRow("29 Feb 2016") << "Ada"
-                                 << "February" << 29 << 2016 << accepted;
-    QTest::newRow("30 Feb 2000") << "Ada"
-                                 << "February" << 30 << 2000 << date;
-    QTest::newRow("31 Feb 1904") << "Ada"
-                                 << "February" << 31 << 1904 << date;
-    QTest::newRow("28 Feb 1900") << "Ada"
-                                 << "February" << 28 << 1900 << accepted;
-    QTest::newRow("29 Feb 1900") << "Ada"
-                                 << "February" << 29 << 1900 << date;
-    QTest::newRow("29 Feb 1901") << "Ada"
-                                 << "February" << 29 << 1901 << date;
-    QTest::newRow("29 Feb 2015") << "Ada"
-                                 << "February" << 29 << 2015 << date;
-    QTest::newRow("30 Feb 1999") << "Ada"
-                                 << "February" << 30 << 1999 << date;
-    QTest::newRow("31 Feb 1999") << "Ada"
-                                 << "February" << 31 << 1999 << date;
+    QTest::newRow("29 Feb 1904") << ada << "February" << 29 << 1904 << accepted;
+    QTest::newRow("29 Feb 2000") << ada << "February" << 29 << 2000 << accepted;
+    QTest::newRow("29 Feb 2016") << ada << "February" << 29 << 2016 << accepted;
+    QTest::newRow("30 Feb 2000") << ada << "February" << 30 << 2000 << date;
+    QTest::newRow("31 Feb 1904") << ada << "February" << 31 << 1904 << date;
+    QTest::newRow("28 Feb 1900") << ada << "February" << 28 << 1900 << accepted;
+    QTest::newRow("29 Feb 1900") << ada << "February" << 29 << 1900 << date;
+    QTest::newRow("29 Feb 1901") << ada << "February" << 29 << 1901 << date;
+    QTest::newRow("29 Feb 2015") << ada << "February" << 29 << 2015 << date;
+    QTest::newRow("30 Feb 1999") << ada << "February" << 30 << 1999 << date;
+    QTest::newRow("31 Feb 1999") << ada << "February" << 31 << 1999 << date;
 
-    QTest::newRow("31 April") << "Ada"
-                              << "April" << 31 << 1990 << spaced;
-    QTest::newRow("31 June") << "Ada"
-                             << "June" << 31 << 1990 << spaced;
-    QTest::newRow("31 September") << "Ada"
-                                  << "September" << 31 << 1990 << spaced;
-    QTest::newRow("31 November") << "Ada"
-                                 << "November" << 31 << 1990 << spaced;
-    QTest::newRow("30 April") << "Ada"
-                              << "April" << 30 << 1990 << accepted;
-    QTest::newRow("30 November") << "Ada"
-                                 << "November" << 30 << 1990 << accepted;
+    QTest::newRow("31 April") << ada << "April" << 31 << 1990 << spaced;
+    QTest::newRow("31 June") << ada << "June" << 31 << 1990 << spaced;
+    QTest::newRow("31 September") << ada << "September" << 31 << 1990 << spaced;
+    QTest::newRow("31 November") << ada << "November" << 31 << 1990 << spaced;
+    QTest::newRow("30 April") << ada << "April" << 30 << 1990 << accepted;
+    QTest::newRow("30 November") << ada << "November" << 30 << 1990 << accepted;
     for (const char* month : {"January", "March", "May", "July", "August", "October", "December"}) {
-        QTest::addRow("31 %s", month) << "Ada" << month << 31 << 1990 << accepted;
+        QTest::addRow("31 %s", month) << ada << month << 31 << 1990 << accepted;
     }
 }
 

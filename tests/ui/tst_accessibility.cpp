@@ -201,14 +201,11 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<bool>("framed");
         QTest::addColumn<QString>("afterTab");
-        QTest::newRow("main") << "main"
-                              << "txtName" << false << "cboMonth";
-        QTest::newRow("result: the reading, framed") << "result"
-                                                     << "lblMayanDayNumber" << true << "cmdSave";
-        QTest::newRow("report: the report") << "report"
-                                            << "RTB" << false << "cmdSave";
-        QTest::newRow("about") << "about"
-                               << "cmdOK" << false << "lblHomePage";
+        QTest::newRow("main") << u"main"_s << "txtName" << false << "cboMonth";
+        QTest::newRow("result: the reading, framed")
+            << u"result"_s << "lblMayanDayNumber" << true << "cmdSave";
+        QTest::newRow("report: the report") << u"report"_s << "RTB" << false << "cmdSave";
+        QTest::newRow("about") << u"about"_s << "cmdOK" << false << "lblHomePage";
     }
 
     void firstFocus()

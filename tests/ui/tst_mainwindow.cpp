@@ -129,12 +129,9 @@ void TestMainWindow::captions_data()
     QTest::addColumn<QString>("widget");
     QTest::addColumn<QString>("caption");
 
-    QTest::newRow("frame") << "Frame1"
-                           << "Personal Details";
-    QTest::newRow("calculate") << "cmdCalculate"
-                               << "&Get My Mayan Numerology Reading";
-    QTest::newRow("open") << "cmdOpen"
-                          << "&Open Previously Saved Reading";
+    QTest::newRow("frame") << u"Frame1"_s << "Personal Details";
+    QTest::newRow("calculate") << u"cmdCalculate"_s << "&Get My Mayan Numerology Reading";
+    QTest::newRow("open") << u"cmdOpen"_s << "&Open Previously Saved Reading";
     QTest::newRow("window title") << "" << KINWISE_TEST_CAPTION;
 }
 
@@ -220,19 +217,14 @@ void TestMainWindow::acceptedRequestBecomesTheReading_data()
     QTest::addColumn<int>("year");
     QTest::addColumn<QString>("stored");
 
-    QTest::newRow("plain") << "Ada"
-                           << "July" << 15 << 1975 << "Ada";
-    QTest::newRow("blanks around, kept inside") << "  Ada  Lovelace   "
-                                                << "December" << 10 << 1915 << "Ada  Lovelace";
-    QTest::newRow("first day") << "X"
-                               << "January" << 1 << 1900 << "X";
-    QTest::newRow("last day") << "Zoe Q"
-                              << "December" << 31 << 2016 << "Zoe Q";
-    QTest::newRow("leap day") << "Leap"
-                              << "February" << 29 << 1988 << "Leap";
+    QTest::newRow("plain") << u"Ada"_s << "July" << 15 << 1975 << "Ada";
+    QTest::newRow("blanks around, kept inside")
+        << u"  Ada  Lovelace   "_s << "December" << 10 << 1915 << "Ada  Lovelace";
+    QTest::newRow("first day") << u"X"_s << "January" << 1 << 1900 << "X";
+    QTest::newRow("last day") << u"Zoe Q"_s << "December" << 31 << 2016 << "Zoe Q";
+    QTest::newRow("leap day") << u"Leap"_s << "February" << 29 << 1988 << "Leap";
     // Only blanks are trimmed: other white space is part of what was typed or pasted.
-    QTest::newRow("tabs only") << "\t\t"
-                               << "March" << 3 << 1960 << "\t\t";
+    QTest::newRow("tabs only") << u"\t\t"_s << "March" << 3 << 1960 << "\t\t";
     QTest::newRow("no-break space kept")
         << u"\u00a0Ada "_s << "March" << 3 << 1960 << u"\u00a0Ada"_s;
     const QString longName(40000, QLatin1Char('n'));

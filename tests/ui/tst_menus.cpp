@@ -14,6 +14,7 @@
 
 using namespace kinwise;
 using namespace kinwise::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -188,21 +189,14 @@ void TestMenus::itemsAndLinksOpenTheirPage_data()
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("page");
 
+    const char* const pages[][2] = {{"mnuOnline", "help-web-page"},     {"mnuVisit", "home-page"},
+                                    {"mnuUpdate", "download-web-page"}, {"mnuDonate", "donate"},
+                                    {"Label14", "home-page"},           {"lblCobrand", "co-brand"},
+                                    {"lblFullBrand", "fully-branded"}};
     for (const char* window : {"main", "result"}) {
-        QTest::addRow("%s mnuOnline", window) << window << "mnuOnline"
-                                              << "help-web-page";
-        QTest::addRow("%s mnuVisit", window) << window << "mnuVisit"
-                                             << "home-page";
-        QTest::addRow("%s mnuUpdate", window) << window << "mnuUpdate"
-                                              << "download-web-page";
-        QTest::addRow("%s mnuDonate", window) << window << "mnuDonate"
-                                              << "donate";
-        QTest::addRow("%s Label14", window) << window << "Label14"
-                                            << "home-page";
-        QTest::addRow("%s lblCobrand", window) << window << "lblCobrand"
-                                               << "co-brand";
-        QTest::addRow("%s lblFullBrand", window) << window << "lblFullBrand"
-                                                 << "fully-branded";
+        for (const auto& [item, page] : pages) {
+            QTest::addRow("%s %s", window, item) << window << item << page;
+        }
     }
 }
 
@@ -234,26 +228,23 @@ void TestMenus::focusedLinksAnswerTheKeyboard_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("page");
 
-    QTest::newRow("main Label14 Return") << "main"
-                                         << "Label14" << int(Qt::Key_Return) << "home-page";
-    QTest::newRow("main Label14 Space") << "main"
-                                        << "Label14" << int(Qt::Key_Space) << "home-page";
-    QTest::newRow("main lblCobrand Return") << "main"
-                                            << "lblCobrand" << int(Qt::Key_Return) << "co-brand";
+    QTest::newRow("main Label14 Return")
+        << u"main"_s << "Label14" << int(Qt::Key_Return) << "home-page";
+    QTest::newRow("main Label14 Space")
+        << u"main"_s << "Label14" << int(Qt::Key_Space) << "home-page";
+    QTest::newRow("main lblCobrand Return")
+        << u"main"_s << "lblCobrand" << int(Qt::Key_Return) << "co-brand";
     QTest::newRow("main lblFullBrand Space")
-        << "main"
-        << "lblFullBrand" << int(Qt::Key_Space) << "fully-branded";
-    QTest::newRow("result Label14 Space") << "result"
-                                          << "Label14" << int(Qt::Key_Space) << "home-page";
-    QTest::newRow("result lblCobrand Space") << "result"
-                                             << "lblCobrand" << int(Qt::Key_Space) << "co-brand";
+        << u"main"_s << "lblFullBrand" << int(Qt::Key_Space) << "fully-branded";
+    QTest::newRow("result Label14 Space")
+        << u"result"_s << "Label14" << int(Qt::Key_Space) << "home-page";
+    QTest::newRow("result lblCobrand Space")
+        << u"result"_s << "lblCobrand" << int(Qt::Key_Space) << "co-brand";
     QTest::newRow("result lblFullBrand Return")
-        << "result"
-        << "lblFullBrand" << int(Qt::Key_Return) << "fully-branded";
-    QTest::newRow("main Label14 letter") << "main"
-                                         << "Label14" << int(Qt::Key_A) << "";
-    QTest::newRow("result lblFullBrand Escape") << "result"
-                                                << "lblFullBrand" << int(Qt::Key_Escape) << "";
+        << u"result"_s << "lblFullBrand" << int(Qt::Key_Return) << "fully-branded";
+    QTest::newRow("main Label14 letter") << u"main"_s << "Label14" << int(Qt::Key_A) << QString();
+    QTest::newRow("result lblFullBrand Escape")
+        << u"result"_s << "lblFullBrand" << int(Qt::Key_Escape) << QString();
 }
 
 void TestMenus::focusedLinksAnswerTheKeyboard()
@@ -291,9 +282,7 @@ void TestMenus::enterPressesOnlyTheFocusedButton_data()
         QTest::addRow("%s %s", window, button) << window << button << button;
     }
     // A screen reader user reads the report line by line and must not fall into a dialog.
-    QTest::newRow("report text") << "report"
-                                 << "RTB"
-                                 << "";
+    QTest::newRow("report text") << u"report"_s << "RTB" << QString();
 }
 
 // Return and the keypad's Enter alike.
@@ -538,10 +527,10 @@ void TestMenus::aboutLinksOpenTheirPage_data()
     QTest::addColumn<QString>("page");
 
     for (const char* window : {"main", "result"}) {
-        QTest::addRow("%s lblHomePage", window) << window << "lblHomePage"
-                                                << "home-page";
-        QTest::addRow("%s lblCoBrand", window) << window << "lblCoBrand"
-                                               << "fully-branded";
+        for (const auto& [label, page] :
+             {std::pair{"lblHomePage", "home-page"}, {"lblCoBrand", "fully-branded"}}) {
+            QTest::addRow("%s %s", window, label) << window << label << page;
+        }
     }
 }
 

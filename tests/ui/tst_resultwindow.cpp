@@ -46,16 +46,11 @@ void TestResultWindow::showsTheReading_data()
     const QDate one = FirstDateWithNumber(1);
     const QDate thirteen = FirstDateWithNumber(13);
     QVERIFY(one.isValid() && thirteen.isValid());
-    QTest::newRow("number 1") << one << "1"
-                              << "";
-    QTest::newRow("number 13") << thirteen << "13"
-                               << "";
-    QTest::newRow("first day") << QDate(1900, 1, 1) << ""
-                               << "";
-    QTest::newRow("leap day") << QDate(2000, 2, 29) << ""
-                              << "";
-    QTest::newRow("last day") << QDate(2016, 12, 31) << ""
-                              << "";
+    QTest::newRow("number 1") << one << "1" << QString();
+    QTest::newRow("number 13") << thirteen << "13" << QString();
+    QTest::newRow("first day") << QDate(1900, 1, 1) << QString() << QString();
+    QTest::newRow("leap day") << QDate(2000, 2, 29) << QString() << QString();
+    QTest::newRow("last day") << QDate(2016, 12, 31) << QString() << QString();
 }
 
 void TestResultWindow::showsTheReading()
