@@ -1,6 +1,5 @@
-#include "app/Language.h"
-#include "assets/AssetPaths.h"
 #include "support/Driver.h"
+#include "support/WidgetSuite.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -135,12 +134,11 @@ int JanuaryDay(const std::function<bool(const Reading&)>& wanted)
 
 } // namespace
 
-class TestReport : public QObject
+class TestReport : public WidgetSuite
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void pieces_data();
     void pieces();
     void sameReadingSameDocument();
@@ -149,12 +147,6 @@ private slots:
     void nothingIsClipped();
     void caretIsNotDrawn();
 };
-
-void TestReport::initTestCase()
-{
-    LoadDesktopLanguage();
-    InitAssets();
-}
 
 void TestReport::pieces_data()
 {
@@ -213,7 +205,6 @@ void TestReport::pieces()
     QFETCH(QString, wholeLine);
     QVERIFY2(day > 0, "no day of January 1980 fits the row");
 
-    Session fake;
     Reading reading = RequestedReading(name, year, month, day);
     QVERIFY(reading.DayNumber >= 1 && reading.DayNumber <= 13);
     tweak(reading);
@@ -244,7 +235,6 @@ void TestReport::pieces()
 
 void TestReport::sameReadingSameDocument()
 {
-    Session fake;
     const Reading reading = RequestedReading(u"Ana Lopez"_s, 1975, u"July"_s, 15);
     QPointer<ReportWindow> first = OpenReportWindow(reading);
     QVERIFY(first);
@@ -260,7 +250,6 @@ void TestReport::sameReadingSameDocument()
 
 void TestReport::readOnly()
 {
-    Session fake;
     ReportWindow* report =
         OpenReportWindow(RequestedReading(u"Ana Lopez"_s, 1980, u"January"_s, 5));
     QVERIFY(report);
@@ -290,7 +279,6 @@ void TestReport::readOnly()
 
 void TestReport::modalToResultWindow()
 {
-    Session fake;
     ReportWindow* report =
         OpenReportWindow(RequestedReading(u"Ana Lopez"_s, 1980, u"January"_s, 5));
     QVERIFY(report);
@@ -306,12 +294,11 @@ void TestReport::modalToResultWindow()
     QVERIFY(!closing);
     QCOMPARE(FindWindow(u"frmMayanNumerologyResult"_s), result);
     QVERIFY(result->isVisible());
-    QCOMPARE(fake.endProcessCalls, 0);
+    QCOMPARE(fake().endProcessCalls, 0);
 }
 
 void TestReport::nothingIsClipped()
 {
-    Session fake;
     ReportWindow* report = OpenReportWindow(RequestedReading(u"Ana Lopez"_s, 1975, u"July"_s, 15));
     QVERIFY(report);
     const QStringList clipped = ClippedTexts(report);
@@ -322,7 +309,6 @@ void TestReport::nothingIsClipped()
 // unfocused one does.
 void TestReport::caretIsNotDrawn()
 {
-    Session fake;
     ReportWindow* report = OpenReportWindow(RequestedReading(u"Ana Lopez"_s, 1975, u"July"_s, 15));
     QVERIFY(report);
     QVERIFY(Activate(report));
