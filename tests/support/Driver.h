@@ -164,6 +164,15 @@ inline void ClickCalculate(QWidget* main)
     QTest::mouseClick(Find<QPushButton>(main, QStringLiteral("cmdCalculate")), Qt::LeftButton);
 }
 
+// The request the main window shows: the name, the English month, the day and the year.
+inline QStringList ShownRequest(QWidget* main)
+{
+    return {Find<QLineEdit>(main, QStringLiteral("txtName"))->text(),
+            ChosenMonth(Find<QComboBox>(main, QStringLiteral("cboMonth"))),
+            Find<QComboBox>(main, QStringLiteral("cboDate"))->currentText(),
+            Find<QComboBox>(main, QStringLiteral("cboYear"))->currentText()};
+}
+
 // From a fresh main window to the result window of that date; null if none appeared.
 inline QWidget* ShowReadingFor(const QString& name, const QString& month, int day, int year)
 {
@@ -408,6 +417,30 @@ inline MessageIcon IconOf(const QString& message)
 {
     return message == Shown(Context::Main, "Please Enter Your Name") ? MessageIcon::Critical
                                                                      : MessageIcon::Information;
+}
+
+// What a checked request leaves, the program running on: accepted, the result window alone,
+// of that date; refused, its one message over the main window as the request was entered.
+inline void VerifyRequestOutcome(const FakePlatform& fake, const QPointer<QWidget>& main,
+                                 const QString& name, const QString& month, int day, int year,
+                                 const QString& message)
+{
+    QCOMPARE(fake.endProcessCalls, 0);
+    if (message.isEmpty()) {
+        QVERIFY(fake.messages.isEmpty());
+        QCOMPARE(CountWindows(MainName), 0);
+        QCOMPARE(CountWindows(ResultName), 1);
+        QCOMPARE(ShownReading().DayNumber, EngineReading(month, day, year).DayNumber);
+        return;
+    }
+    QCOMPARE(fake.messages.size(), 1);
+    QCOMPARE(fake.messages[0].text, message);
+    QCOMPARE(fake.messages[0].icon, IconOf(message));
+    QCOMPARE(fake.messages[0].buttons, MessageButtons::Ok);
+    QCOMPARE(CountWindows(ResultName), 0);
+    QVERIFY(main && main->isVisible());
+    QCOMPARE(ShownRequest(main),
+             (QStringList{name, month, QString::number(day), QString::number(year)}));
 }
 
 } // namespace kinwise::test
