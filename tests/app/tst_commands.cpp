@@ -67,19 +67,14 @@ MainWindow* ShowMain()
 void ClickOpen(MainWindow* main, FakePlatform& fake, const std::optional<QString>& path)
 {
     fake.fileAnswers.enqueue(path);
-    QTest::mouseClick(main->findChild<QPushButton*>(u"cmdOpen"_s), Qt::LeftButton);
-}
-
-QPushButton* Button(QWidget* window, const QString& name)
-{
-    return window->findChild<QPushButton*>(name);
+    QTest::mouseClick(Find<QPushButton>(main, u"cmdOpen"_s), Qt::LeftButton);
 }
 
 // Clicks cmdSave of the report window, answering the save dialog with the path.
 void ClickSave(FakePlatform& fake, QWidget* report, const QString& path)
 {
     fake.fileAnswers.enqueue(path);
-    QTest::mouseClick(Button(report, u"cmdSave"_s), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(report, u"cmdSave"_s), Qt::LeftButton);
 }
 
 // Writes the bytes to the path, then opens that file from a fresh main window; null if either
@@ -171,7 +166,7 @@ void TestCommands::saveCancelled()
     ReportWindow* report =
         OpenReportWindow(RequestedReading(u"Ana Lopez"_s, 1980, u"January"_s, 5));
     QVERIFY(report);
-    QTest::mouseClick(Button(report, u"cmdSave"_s), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(report, u"cmdSave"_s), Qt::LeftButton);
 
     QCOMPARE(fake().fileRequests.size(), 1);
     const FileDialogRequest& request = fake().fileRequests.first();
@@ -204,7 +199,7 @@ void TestCommands::savedRequestIsTheEnglishFile()
     const int day = static_cast<int>(MonthNames.indexOf(month)) + 1;
     QWidget* result = ShowReadingFor(u"Ana Lopez"_s, month, day, 1990);
     QVERIFY(result);
-    QTest::mouseClick(Button(result, u"cmdSave"_s), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(result, u"cmdSave"_s), Qt::LeftButton);
     auto* report = result->findChild<ReportWindow*>(u"frmSave"_s);
     QVERIFY(report);
     ClickSave(fake(), report, path);
@@ -487,7 +482,7 @@ void TestCommands::printClearsSelection()
     box->setTextCursor(cursor);
     QVERIFY(box->textCursor().hasSelection());
 
-    QTest::mouseClick(Button(report, u"cmdPrint"_s), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(report, u"cmdPrint"_s), Qt::LeftButton);
 
     QVERIFY(!box->textCursor().hasSelection());
     QVERIFY(fake().messages.isEmpty());
@@ -540,7 +535,7 @@ void TestCommands::printFailure()
     fake().messageAnswers.enqueue(choosesPdf ? MessageAnswer::Action : MessageAnswer::Ok);
     fake().fileAnswers.enqueue(path.isEmpty() ? std::nullopt : std::optional(path));
 
-    QTest::mouseClick(Button(report, u"cmdPrint"_s), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(report, u"cmdPrint"_s), Qt::LeftButton);
 
     QCOMPARE(fake().printedTexts.size(), 1);
     const ShownMessage& offer = fake().messages.first();
@@ -548,7 +543,7 @@ void TestCommands::printFailure()
     QCOMPARE(offer.parentName, u"frmSave"_s);
     QVERIFY(offer.text.contains(u"No default printer is set up"_s));
     QCOMPARE(offer.action, Shown(Context::Report, "Save as &PDF..."));
-    QVERIFY(FindWindow(u"frmMayanNumerologyResult"_s));
+    QVERIFY(FindWindow(ResultName));
     if (!choosesPdf) {
         QVERIFY(fake().fileRequests.isEmpty());
         return;

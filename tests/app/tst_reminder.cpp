@@ -57,7 +57,7 @@ struct RecordingSession : Session
     MessageAnswer showMessage(QWidget* parent, const QString& text, MessageIcon icon,
                               MessageButtons buttons) override
     {
-        mainWindowAtQuestion.append(FindWindow(u"frmMain"_s) != nullptr);
+        mainWindowAtQuestion.append(FindWindow(MainName) != nullptr);
         storedAtQuestion.append(settings.value(StoreKey));
         return Session::showMessage(parent, text, icon, buttons);
     }
@@ -335,7 +335,7 @@ void TestReminder::questionBeforeMainWindow()
     QCOMPARE(fake.storedAtQuestion, QStringList{before});
     VerifyAsked(fake, answer);
     QCOMPARE(fake.mainWindowAtQuestion.first(), false);
-    QWidget* main = FindWindow(u"frmMain"_s);
+    QWidget* main = FindWindow(MainName);
     QVERIFY(main);
     QVERIFY(main->isVisible());
     QCOMPARE(fake.settings.value(StoreKey), modHelp::ReminderValueFor(fake.todayValue));

@@ -282,7 +282,7 @@ void TestReport::modalToResultWindow()
     ReportWindow* report =
         OpenReportWindow(RequestedReading(u"Ana Lopez"_s, 1980, u"January"_s, 5));
     QVERIFY(report);
-    QWidget* result = FindWindow(u"frmMayanNumerologyResult"_s);
+    QWidget* result = FindWindow(ResultName);
     QVERIFY(result);
     QVERIFY(report->isVisible());
     QCOMPARE(report->windowModality(), Qt::WindowModal);
@@ -292,7 +292,7 @@ void TestReport::modalToResultWindow()
     report->close();
     ProcessDeletes();
     QVERIFY(!closing);
-    QCOMPARE(FindWindow(u"frmMayanNumerologyResult"_s), result);
+    QCOMPARE(FindWindow(ResultName), result);
     QVERIFY(result->isVisible());
     QCOMPARE(fake().endProcessCalls, 0);
 }
