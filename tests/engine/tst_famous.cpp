@@ -60,69 +60,65 @@ class TestFamous : public QObject
     Q_OBJECT
 
 private slots:
-    void bornUnderTheirSign_data();
-    void bornUnderTheirSign();
-    void catalogueListsTheTablesPeople_data();
-    void catalogueListsTheTablesPeople();
-};
-
-void TestFamous::bornUnderTheirSign_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QDate>("birthDate");
-    QTest::addColumn<int>("row");
-    for (const FamousPerson& person : People) {
-        QTest::newRow(person.name) << QString::fromUtf8(person.name)
-                                   << QDate(person.year, person.month, person.day) << person.row;
-    }
-}
-
-void TestFamous::bornUnderTheirSign()
-{
-    QFETCH(QString, name);
-    QFETCH(QDate, birthDate);
-    QFETCH(int, row);
-
-    QVERIFY(birthDate.isValid());
-    QVERIFY(birthDate >= QDate(engine::FirstYear, 1, 1));
-    QVERIFY(birthDate <= QDate(engine::LastYear, 12, 31));
-
-    Reading reading;
-    reading.BirthDay = static_cast<std::int16_t>(birthDate.day());
-    reading.BirthMonth = MonthNames[birthDate.month() - 1];
-    reading.BirthYear = static_cast<std::int16_t>(birthDate.year());
-    engine::ComputeReading(reading);
-
-    QCOMPARE(QString::fromStdString(reading.DaySignName),
-             QString::fromUtf8(engine::DaySignRow(SignRow(row)).DaySignName));
-    QVERIFY(QString::fromStdString(reading.FamousPersonalities).contains(name));
-}
-
-void TestFamous::catalogueListsTheTablesPeople_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QStringList>("names");
-    for (int row = 1; row <= engine::DaySignCount; ++row) {
-        QStringList names;
+    void bornUnderTheirSign_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QDate>("birthDate");
+        QTest::addColumn<int>("row");
         for (const FamousPerson& person : People) {
-            if (person.row == row) {
-                names << QString::fromUtf8(person.name);
-            }
+            QTest::newRow(person.name)
+                << QString::fromUtf8(person.name) << QDate(person.year, person.month, person.day)
+                << person.row;
         }
-        QTest::addRow("row %d", row) << row << names;
     }
-}
 
-void TestFamous::catalogueListsTheTablesPeople()
-{
-    QFETCH(int, row);
-    QFETCH(QStringList, names);
+    void bornUnderTheirSign()
+    {
+        QFETCH(QString, name);
+        QFETCH(QDate, birthDate);
+        QFETCH(int, row);
 
-    QCOMPARE(names.size(), 2);
-    const std::string_view text = engine::DaySignRow(SignRow(row)).FamousPersonalities;
-    QCOMPARE(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-             names.join(QStringLiteral(", ")));
-}
+        QVERIFY(birthDate.isValid());
+        QVERIFY(birthDate >= QDate(engine::FirstYear, 1, 1));
+        QVERIFY(birthDate <= QDate(engine::LastYear, 12, 31));
+
+        Reading reading;
+        reading.BirthDay = static_cast<std::int16_t>(birthDate.day());
+        reading.BirthMonth = MonthNames[birthDate.month() - 1];
+        reading.BirthYear = static_cast<std::int16_t>(birthDate.year());
+        engine::ComputeReading(reading);
+
+        QCOMPARE(QString::fromStdString(reading.DaySignName),
+                 QString::fromUtf8(engine::DaySignRow(SignRow(row)).DaySignName));
+        QVERIFY(QString::fromStdString(reading.FamousPersonalities).contains(name));
+    }
+
+    void catalogueListsTheTablesPeople_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QStringList>("names");
+        for (int row = 1; row <= engine::DaySignCount; ++row) {
+            QStringList names;
+            for (const FamousPerson& person : People) {
+                if (person.row == row) {
+                    names << QString::fromUtf8(person.name);
+                }
+            }
+            QTest::addRow("row %d", row) << row << names;
+        }
+    }
+
+    void catalogueListsTheTablesPeople()
+    {
+        QFETCH(int, row);
+        QFETCH(QStringList, names);
+
+        QCOMPARE(names.size(), 2);
+        const std::string_view text = engine::DaySignRow(SignRow(row)).FamousPersonalities;
+        QCOMPARE(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                 names.join(QStringLiteral(", ")));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestFamous)
 #include "tst_famous.moc"

@@ -164,6 +164,15 @@ inline void ClickCalculate(QWidget* main)
     QTest::mouseClick(Find<QPushButton>(main, QStringLiteral("cmdCalculate")), Qt::LeftButton);
 }
 
+// The request the main window shows: the name, the English month, the day and the year.
+inline QStringList ShownRequest(QWidget* main)
+{
+    return {Find<QLineEdit>(main, QStringLiteral("txtName"))->text(),
+            ChosenMonth(Find<QComboBox>(main, QStringLiteral("cboMonth"))),
+            Find<QComboBox>(main, QStringLiteral("cboDate"))->currentText(),
+            Find<QComboBox>(main, QStringLiteral("cboYear"))->currentText()};
+}
+
 // From a fresh main window to the result window of that date; null if none appeared.
 inline QWidget* ShowReadingFor(const QString& name, const QString& month, int day, int year)
 {
@@ -206,6 +215,31 @@ inline ReportWindow* OpenReportWindow(const Reading& reading)
     }
     QTest::mouseClick(save, Qt::LeftButton);
     return result->findChild<ReportWindow*>(QStringLiteral("frmSave"));
+}
+
+// Opens About from the window's Help menu, as the user does; null if none showed.
+inline QWidget* OpenAboutFrom(QWidget* window)
+{
+    if (auto* item = window->findChild<QAction*>(QStringLiteral("mnuAbout"))) {
+        item->trigger();
+    }
+    return FindWindow(AboutName);
+}
+
+// A window as the suites name it: "main", the "result" of 15 July 1975 and its "report", or
+// "about" opened from the main window; null for another name.
+inline QWidget* ShowWindow(const QString& which)
+{
+    if (which == QStringLiteral("main")) {
+        return ShowMainWindow();
+    }
+    if (which == QStringLiteral("result")) {
+        return ShowReadingFor(QStringLiteral("Ada"), QStringLiteral("July"), 15, 1975);
+    }
+    if (which == QStringLiteral("report")) {
+        return OpenReportWindow(EngineReading(QStringLiteral("July"), 15, 1975));
+    }
+    return which == QStringLiteral("about") ? OpenAboutFrom(ShowMainWindow()) : nullptr;
 }
 
 // The first date from 1 January 1900 whose day number is that one.
@@ -347,53 +381,34 @@ inline void AddRequestRows()
     const QString date = Shown(Context::Main, "Please Enter Correct Date Or Month!");
     const QString spaced = Shown(Context::Main, "Please Enter Correct Date Or Month !");
     const QString accepted;
+    const QString ada = QStringLiteral("Ada");
 
-    QTest::newRow("empty name") << ""
-                                << "July" << 15 << 1975 << name;
-    QTest::newRow("blanks only") << "    "
-                                 << "July" << 15 << 1975 << name;
-    QTest::newRow("empty name before 31 April") << ""
-                                                << "April" << 31 << 1990 << name;
-    QTest::newRow("blank name before 30 February") << "  "
-                                                   << "February" << 30 << 1999 << name;
+    QTest::newRow("empty name") << QString() << "July" << 15 << 1975 << name;
+    QTest::newRow("blanks only") << QStringLiteral("    ") << "July" << 15 << 1975 << name;
+    QTest::newRow("empty name before 31 April") << QString() << "April" << 31 << 1990 << name;
+    QTest::newRow("blank name before 30 February")
+        << QStringLiteral("  ") << "February" << 30 << 1999 << name;
 
-    QTest::newRow("29 Feb 1904") << "Ada"
-                                 << "February" << 29 << 1904 << accepted;
-    QTest::newRow("29 Feb 2000") << "Ada"
-                                 << "February" << 29 << 2000 << accepted;
-    QTest::newRow("29 Feb 2016") << "Ada"
-                                 << "February" << 29 << 2016 << accepted;
-    QTest::newRow("30 Feb 2000") << "Ada"
-                                 << "February" << 30 << 2000 << date;
-    QTest::newRow("31 Feb 1904") << "Ada"
-                                 << "February" << 31 << 1904 << date;
-    QTest::newRow("28 Feb 1900") << "Ada"
-                                 << "February" << 28 << 1900 << accepted;
-    QTest::newRow("29 Feb 1900") << "Ada"
-                                 << "February" << 29 << 1900 << date;
-    QTest::newRow("29 Feb 1901") << "Ada"
-                                 << "February" << 29 << 1901 << date;
-    QTest::newRow("29 Feb 2015") << "Ada"
-                                 << "February" << 29 << 2015 << date;
-    QTest::newRow("30 Feb 1999") << "Ada"
-                                 << "February" << 30 << 1999 << date;
-    QTest::newRow("31 Feb 1999") << "Ada"
-                                 << "February" << 31 << 1999 << date;
+    QTest::newRow("29 Feb 1904") << ada << "February" << 29 << 1904 << accepted;
+    QTest::newRow("29 Feb 2000") << ada << "February" << 29 << 2000 << accepted;
+    QTest::newRow("29 Feb 2016") << ada << "February" << 29 << 2016 << accepted;
+    QTest::newRow("30 Feb 2000") << ada << "February" << 30 << 2000 << date;
+    QTest::newRow("31 Feb 1904") << ada << "February" << 31 << 1904 << date;
+    QTest::newRow("28 Feb 1900") << ada << "February" << 28 << 1900 << accepted;
+    QTest::newRow("29 Feb 1900") << ada << "February" << 29 << 1900 << date;
+    QTest::newRow("29 Feb 1901") << ada << "February" << 29 << 1901 << date;
+    QTest::newRow("29 Feb 2015") << ada << "February" << 29 << 2015 << date;
+    QTest::newRow("30 Feb 1999") << ada << "February" << 30 << 1999 << date;
+    QTest::newRow("31 Feb 1999") << ada << "February" << 31 << 1999 << date;
 
-    QTest::newRow("31 April") << "Ada"
-                              << "April" << 31 << 1990 << spaced;
-    QTest::newRow("31 June") << "Ada"
-                             << "June" << 31 << 1990 << spaced;
-    QTest::newRow("31 September") << "Ada"
-                                  << "September" << 31 << 1990 << spaced;
-    QTest::newRow("31 November") << "Ada"
-                                 << "November" << 31 << 1990 << spaced;
-    QTest::newRow("30 April") << "Ada"
-                              << "April" << 30 << 1990 << accepted;
-    QTest::newRow("30 November") << "Ada"
-                                 << "November" << 30 << 1990 << accepted;
+    QTest::newRow("31 April") << ada << "April" << 31 << 1990 << spaced;
+    QTest::newRow("31 June") << ada << "June" << 31 << 1990 << spaced;
+    QTest::newRow("31 September") << ada << "September" << 31 << 1990 << spaced;
+    QTest::newRow("31 November") << ada << "November" << 31 << 1990 << spaced;
+    QTest::newRow("30 April") << ada << "April" << 30 << 1990 << accepted;
+    QTest::newRow("30 November") << ada << "November" << 30 << 1990 << accepted;
     for (const char* month : {"January", "March", "May", "July", "August", "October", "December"}) {
-        QTest::addRow("31 %s", month) << "Ada" << month << 31 << 1990 << accepted;
+        QTest::addRow("31 %s", month) << ada << month << 31 << 1990 << accepted;
     }
 }
 
@@ -402,6 +417,30 @@ inline MessageIcon IconOf(const QString& message)
 {
     return message == Shown(Context::Main, "Please Enter Your Name") ? MessageIcon::Critical
                                                                      : MessageIcon::Information;
+}
+
+// What a checked request leaves, the program running on: accepted, the result window alone,
+// of that date; refused, its one message over the main window as the request was entered.
+inline void VerifyRequestOutcome(const FakePlatform& fake, const QPointer<QWidget>& main,
+                                 const QString& name, const QString& month, int day, int year,
+                                 const QString& message)
+{
+    QCOMPARE(fake.endProcessCalls, 0);
+    if (message.isEmpty()) {
+        QVERIFY(fake.messages.isEmpty());
+        QCOMPARE(CountWindows(MainName), 0);
+        QCOMPARE(CountWindows(ResultName), 1);
+        QCOMPARE(ShownReading().DayNumber, EngineReading(month, day, year).DayNumber);
+        return;
+    }
+    QCOMPARE(fake.messages.size(), 1);
+    QCOMPARE(fake.messages[0].text, message);
+    QCOMPARE(fake.messages[0].icon, IconOf(message));
+    QCOMPARE(fake.messages[0].buttons, MessageButtons::Ok);
+    QCOMPARE(CountWindows(ResultName), 0);
+    QVERIFY(main && main->isVisible());
+    QCOMPARE(ShownRequest(main),
+             (QStringList{name, month, QString::number(day), QString::number(year)}));
 }
 
 } // namespace kinwise::test

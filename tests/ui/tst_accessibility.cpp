@@ -3,7 +3,6 @@
 // and that the report's text holds what it shows.
 #include "support/Driver.h"
 #include "support/WidgetSuite.h"
-#include "ui/AboutWindow.h"
 #include "ui/Accessibility.h"
 #include "ui/ReadingCommands.h"
 
@@ -77,21 +76,6 @@ bool InSpanish()
     return CatalogueLanguage() == modMayanNumerology::Language::Spanish;
 }
 
-QWidget* OpenWindow(const QString& which)
-{
-    if (which == QStringLiteral("main")) {
-        return ShowMainWindow();
-    }
-    if (which == QStringLiteral("result")) {
-        return ShowReadingFor(QStringLiteral("Ada"), QStringLiteral("July"), 15, 1975);
-    }
-    if (which == QStringLiteral("report")) {
-        return OpenReportWindow(EngineReading(QStringLiteral("July"), 15, 1975));
-    }
-    ShowAboutWindow();
-    return FindWindow(AboutName);
-}
-
 // A text as the desktop's language gives it, with the site's address and without the access key
 // of a button; empty when it is no whole text of the program (only its English is known).
 QString Translated(const Voice& voice, const char* english)
@@ -158,7 +142,7 @@ private slots:
         QFETCH(QString, value);
         QFETCH(QString, english);
         QFETCH(int, entries);
-        QWidget* widget = Find<QWidget>(OpenWindow(window), control);
+        QWidget* widget = Find<QWidget>(ShowWindow(window), control);
         QVERIFY(widget);
         QAccessibleInterface* voice = QAccessible::queryAccessibleInterface(widget);
         QVERIFY(voice);
@@ -194,7 +178,7 @@ private slots:
     void everyFocusableControlHasARow()
     {
         QFETCH(QString, window);
-        QWidget* shown = OpenWindow(window);
+        QWidget* shown = ShowWindow(window);
         QSet<QString> focusable;
         for (QWidget* widget : shown->findChildren<QWidget*>()) {
             if ((widget->focusPolicy() & Qt::TabFocus) && widget->window() == shown) {
@@ -217,14 +201,11 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<bool>("framed");
         QTest::addColumn<QString>("afterTab");
-        QTest::newRow("main") << "main"
-                              << "txtName" << false << "cboMonth";
-        QTest::newRow("result: the reading, framed") << "result"
-                                                     << "lblMayanDayNumber" << true << "cmdSave";
-        QTest::newRow("report: the report") << "report"
-                                            << "RTB" << false << "cmdSave";
-        QTest::newRow("about") << "about"
-                               << "cmdOK" << false << "lblHomePage";
+        QTest::newRow("main") << u"main"_s << "txtName" << false << "cboMonth";
+        QTest::newRow("result: the reading, framed")
+            << u"result"_s << "lblMayanDayNumber" << true << "cmdSave";
+        QTest::newRow("report: the report") << u"report"_s << "RTB" << false << "cmdSave";
+        QTest::newRow("about") << u"about"_s << "cmdOK" << false << "lblHomePage";
     }
 
     void firstFocus()
@@ -233,7 +214,7 @@ private slots:
         QFETCH(QString, control);
         QFETCH(bool, framed);
         QFETCH(QString, afterTab);
-        QWidget* shown = OpenWindow(window);
+        QWidget* shown = ShowWindow(window);
         QVERIFY(Activate(shown));
         QWidget* first = Find<QWidget>(shown, control);
         QTRY_COMPARE(QApplication::focusWidget(), first);

@@ -50,221 +50,180 @@ class TestMainWindow : public WidgetSuite
     Q_OBJECT
 
 private slots:
-    void listsAndSelectionOnLoad_data();
-    void listsAndSelectionOnLoad();
-    void nameIsEmptyOnLoad();
-    void nameLabelLeadsToTheNameBox();
-    void tabOrder();
-    void captions_data();
-    void captions();
-    void requestIsChecked_data();
-    void requestIsChecked();
-    void refusedNameMovesFocusToTheNameBox();
-    void acceptedRequestBecomesTheReading_data();
-    void acceptedRequestBecomesTheReading();
-    void nothingIsClipped();
-};
+    void listsAndSelectionOnLoad_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QString>("selected");
 
-void TestMainWindow::listsAndSelectionOnLoad_data()
-{
-    QTest::addColumn<QString>("list");
-    QTest::addColumn<QStringList>("entries");
-    QTest::addColumn<QString>("selected");
-
-    QTest::newRow("month") << "cboMonth" << ListedMonths() << ListedMonths().first();
-    QTest::newRow("day") << "cboDate" << Numbers(1, 31) << "1";
-    QTest::newRow("year") << "cboYear" << Numbers(1900, 2016) << "1900";
-}
-
-void TestMainWindow::listsAndSelectionOnLoad()
-{
-    QFETCH(QString, list);
-    QFETCH(QStringList, entries);
-    QFETCH(QString, selected);
-
-    QWidget* main = ShowMainWindow();
-    auto* box = Find<QComboBox>(main, list);
-    QVERIFY(box);
-    QCOMPARE(Entries(box), entries);
-    QCOMPARE(box->currentText(), selected);
-    QVERIFY(!box->isEditable());
-}
-
-void TestMainWindow::nameIsEmptyOnLoad()
-{
-    QWidget* main = ShowMainWindow();
-    auto* txtName = Find<QLineEdit>(main, QStringLiteral("txtName"));
-    QVERIFY(txtName);
-    QCOMPARE(txtName->text(), QString());
-}
-
-void TestMainWindow::nameLabelLeadsToTheNameBox()
-{
-    QWidget* main = ShowMainWindow();
-    QLabel* label = Label1(main, 0);
-    QVERIFY(label);
-    QCOMPARE(label->buddy(), Find<QLineEdit>(main, QStringLiteral("txtName")));
-}
-
-void TestMainWindow::tabOrder()
-{
-    QWidget* main = ShowMainWindow();
-    QVERIFY(Activate(main));
-    auto* txtName = Find<QLineEdit>(main, QStringLiteral("txtName"));
-    txtName->setFocus(Qt::TabFocusReason);
-    QCOMPARE(QApplication::focusWidget(), txtName);
-
-    const QStringList expected{QStringLiteral("cboMonth"), QStringLiteral("cboDate"),
-                               QStringLiteral("cboYear"), QStringLiteral("cmdCalculate")};
-    QStringList reached;
-    for (int i = 0; i < expected.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        reached << QApplication::focusWidget()->objectName();
+        QTest::newRow("month") << "cboMonth" << ListedMonths() << ListedMonths().first();
+        QTest::newRow("day") << "cboDate" << Numbers(1, 31) << "1";
+        QTest::newRow("year") << "cboYear" << Numbers(1900, 2016) << "1900";
     }
-    QCOMPARE(reached, expected);
-}
 
-void TestMainWindow::captions_data()
-{
-    QTest::addColumn<QString>("widget");
-    QTest::addColumn<QString>("caption");
+    void listsAndSelectionOnLoad()
+    {
+        QFETCH(QString, list);
+        QFETCH(QStringList, entries);
+        QFETCH(QString, selected);
 
-    QTest::newRow("frame") << "Frame1"
-                           << "Personal Details";
-    QTest::newRow("calculate") << "cmdCalculate"
-                               << "&Get My Mayan Numerology Reading";
-    QTest::newRow("open") << "cmdOpen"
-                          << "&Open Previously Saved Reading";
-    QTest::newRow("window title") << "" << KINWISE_TEST_CAPTION;
-}
-
-void TestMainWindow::captions()
-{
-    QFETCH(QString, widget);
-    QFETCH(QString, caption);
-
-    QWidget* main = ShowMainWindow();
-    QCOMPARE(main->objectName(), MainName);
-    if (widget.isEmpty()) {
-        QCOMPARE(main->windowTitle(), caption); // the same in every language
-    } else if (auto* frame = Find<QGroupBox>(main, widget)) {
-        QCOMPARE(frame->title(), Shown(Context::Main, caption));
-    } else {
-        auto* button = Find<QPushButton>(main, widget);
-        QVERIFY(button);
-        QCOMPARE(button->text(), Shown(Context::Main, caption));
+        QWidget* main = ShowMainWindow();
+        auto* box = Find<QComboBox>(main, list);
+        QVERIFY(box);
+        QCOMPARE(Entries(box), entries);
+        QCOMPARE(box->currentText(), selected);
+        QVERIFY(!box->isEditable());
     }
-}
 
-void TestMainWindow::requestIsChecked_data()
-{
-    AddRequestRows();
-}
+    void nameIsEmptyOnLoad()
+    {
+        QWidget* main = ShowMainWindow();
+        auto* txtName = Find<QLineEdit>(main, QStringLiteral("txtName"));
+        QVERIFY(txtName);
+        QCOMPARE(txtName->text(), QString());
+    }
 
-void TestMainWindow::requestIsChecked()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, month);
-    QFETCH(int, day);
-    QFETCH(int, year);
-    QFETCH(QString, message);
+    void nameLabelLeadsToTheNameBox()
+    {
+        QWidget* main = ShowMainWindow();
+        QLabel* label = Label1(main, 0);
+        QVERIFY(label);
+        QCOMPARE(label->buddy(), Find<QLineEdit>(main, QStringLiteral("txtName")));
+    }
 
-    QVERIFY(ShowReadingFor(QStringLiteral("earlier reading"), QStringLiteral("May"), 5, 1955));
-    DestroyAllWindows();
-    QPointer<QWidget> main = ShowMainWindow();
-    EnterRequest(main, name, month, day, year);
-    ClickCalculate(main);
+    void tabOrder()
+    {
+        QWidget* main = ShowMainWindow();
+        QVERIFY(Activate(main));
+        auto* txtName = Find<QLineEdit>(main, QStringLiteral("txtName"));
+        txtName->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), txtName);
 
-    if (message.isEmpty()) {
-        QVERIFY(fake().messages.isEmpty());
+        const QStringList expected{QStringLiteral("cboMonth"), QStringLiteral("cboDate"),
+                                   QStringLiteral("cboYear"), QStringLiteral("cmdCalculate")};
+        QStringList reached;
+        for (int i = 0; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(reached, expected);
+    }
+
+    void captions_data()
+    {
+        QTest::addColumn<QString>("widget");
+        QTest::addColumn<QString>("caption");
+
+        QTest::newRow("frame") << u"Frame1"_s << "Personal Details";
+        QTest::newRow("calculate") << u"cmdCalculate"_s << "&Get My Mayan Numerology Reading";
+        QTest::newRow("open") << u"cmdOpen"_s << "&Open Previously Saved Reading";
+        QTest::newRow("window title") << "" << KINWISE_TEST_CAPTION;
+    }
+
+    void captions()
+    {
+        QFETCH(QString, widget);
+        QFETCH(QString, caption);
+
+        QWidget* main = ShowMainWindow();
+        QCOMPARE(main->objectName(), MainName);
+        if (widget.isEmpty()) {
+            QCOMPARE(main->windowTitle(), caption); // the same in every language
+        } else if (auto* frame = Find<QGroupBox>(main, widget)) {
+            QCOMPARE(frame->title(), Shown(Context::Main, caption));
+        } else {
+            auto* button = Find<QPushButton>(main, widget);
+            QVERIFY(button);
+            QCOMPARE(button->text(), Shown(Context::Main, caption));
+        }
+    }
+
+    void requestIsChecked_data() { AddRequestRows(); }
+
+    void requestIsChecked()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, month);
+        QFETCH(int, day);
+        QFETCH(int, year);
+        QFETCH(QString, message);
+
+        QVERIFY(ShowReadingFor(QStringLiteral("earlier reading"), QStringLiteral("May"), 5, 1955));
+        DestroyAllWindows();
+        QPointer<QWidget> main = ShowMainWindow();
+        EnterRequest(main, name, month, day, year);
+        ClickCalculate(main);
+
+        VerifyRequestOutcome(fake(), main, name, month, day, year, message);
+        if (!message.isEmpty()) {
+            QCOMPARE(CurrentReading().PersonName, std::string("earlier reading"));
+        }
+    }
+
+    void refusedNameMovesFocusToTheNameBox()
+    {
+        QWidget* main = ShowMainWindow();
+        QVERIFY(Activate(main));
+        EnterRequest(main, QStringLiteral("   "), QStringLiteral("May"), 3, 1950);
+        auto* cboYear = Find<QComboBox>(main, QStringLiteral("cboYear"));
+        cboYear->setFocus();
+        QCOMPARE(QApplication::focusWidget(), cboYear);
+
+        ClickCalculate(main);
+        QCOMPARE(fake().messages.size(), 1);
+        QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>(main, QStringLiteral("txtName")));
+    }
+
+    void acceptedRequestBecomesTheReading_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("stored");
+
+        QTest::newRow("plain") << u"Ada"_s << "July" << 15 << 1975 << "Ada";
+        QTest::newRow("blanks around, kept inside")
+            << u"  Ada  Lovelace   "_s << "December" << 10 << 1915 << "Ada  Lovelace";
+        QTest::newRow("first day") << u"X"_s << "January" << 1 << 1900 << "X";
+        QTest::newRow("last day") << u"Zoe Q"_s << "December" << 31 << 2016 << "Zoe Q";
+        QTest::newRow("leap day") << u"Leap"_s << "February" << 29 << 1988 << "Leap";
+        // Only blanks are trimmed: other white space is part of what was typed or pasted.
+        QTest::newRow("tabs only") << u"\t\t"_s << "March" << 3 << 1960 << "\t\t";
+        QTest::newRow("no-break space kept")
+            << u"\u00a0Ada "_s << "March" << 3 << 1960 << u"\u00a0Ada"_s;
+        const QString longName(40000, QLatin1Char('n'));
+        QTest::newRow("pasted name of 40000 letters")
+            << longName << "March" << 3 << 1960 << longName;
+    }
+
+    void acceptedRequestBecomesTheReading()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, month);
+        QFETCH(int, day);
+        QFETCH(int, year);
+        QFETCH(QString, stored);
+
+        QVERIFY(ShowReadingFor(typed, month, day, year));
+        const Reading& reading = CurrentReading();
+        QCOMPARE(ShownReading().PersonName, reading.PersonName);
+        QCOMPARE(QString::fromStdString(reading.PersonName), stored);
+        QCOMPARE(int(reading.BirthYear), year);
+        QCOMPARE(QString::fromStdString(reading.BirthMonth), month);
+        QCOMPARE(int(reading.BirthDay), day);
+        QCOMPARE(reading.DayNumber, EngineReading(month, day, year).DayNumber);
         QCOMPARE(CountWindows(MainName), 0);
         QCOMPARE(CountWindows(ResultName), 1);
         QCOMPARE(fake().endProcessCalls, 0);
-        return;
     }
-    QCOMPARE(fake().messages.size(), 1);
-    QCOMPARE(fake().messages[0].text, message);
-    QCOMPARE(fake().messages[0].icon, IconOf(message));
-    QCOMPARE(fake().messages[0].buttons, MessageButtons::Ok);
-    QCOMPARE(CountWindows(ResultName), 0);
-    QVERIFY(main);
-    QVERIFY(main->isVisible());
-    QCOMPARE(Find<QLineEdit>(main, QStringLiteral("txtName"))->text(), name);
-    QCOMPARE(ChosenMonth(Find<QComboBox>(main, QStringLiteral("cboMonth"))), month);
-    QCOMPARE(Find<QComboBox>(main, QStringLiteral("cboDate"))->currentText(), QString::number(day));
-    QCOMPARE(Find<QComboBox>(main, QStringLiteral("cboYear"))->currentText(),
-             QString::number(year));
-    QCOMPARE(CurrentReading().PersonName, std::string("earlier reading"));
-    QCOMPARE(fake().endProcessCalls, 0);
-}
 
-void TestMainWindow::refusedNameMovesFocusToTheNameBox()
-{
-    QWidget* main = ShowMainWindow();
-    QVERIFY(Activate(main));
-    EnterRequest(main, QStringLiteral("   "), QStringLiteral("May"), 3, 1950);
-    auto* cboYear = Find<QComboBox>(main, QStringLiteral("cboYear"));
-    cboYear->setFocus();
-    QCOMPARE(QApplication::focusWidget(), cboYear);
-
-    ClickCalculate(main);
-    QCOMPARE(fake().messages.size(), 1);
-    QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>(main, QStringLiteral("txtName")));
-}
-
-void TestMainWindow::acceptedRequestBecomesTheReading_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("month");
-    QTest::addColumn<int>("day");
-    QTest::addColumn<int>("year");
-    QTest::addColumn<QString>("stored");
-
-    QTest::newRow("plain") << "Ada"
-                           << "July" << 15 << 1975 << "Ada";
-    QTest::newRow("blanks around, kept inside") << "  Ada  Lovelace   "
-                                                << "December" << 10 << 1915 << "Ada  Lovelace";
-    QTest::newRow("first day") << "X"
-                               << "January" << 1 << 1900 << "X";
-    QTest::newRow("last day") << "Zoe Q"
-                              << "December" << 31 << 2016 << "Zoe Q";
-    QTest::newRow("leap day") << "Leap"
-                              << "February" << 29 << 1988 << "Leap";
-    // Only blanks are trimmed: other white space is part of what was typed or pasted.
-    QTest::newRow("tabs only") << "\t\t"
-                               << "March" << 3 << 1960 << "\t\t";
-    QTest::newRow("no-break space kept")
-        << u"\u00a0Ada "_s << "March" << 3 << 1960 << u"\u00a0Ada"_s;
-    const QString longName(40000, QLatin1Char('n'));
-    QTest::newRow("pasted name of 40000 letters") << longName << "March" << 3 << 1960 << longName;
-}
-
-void TestMainWindow::acceptedRequestBecomesTheReading()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, month);
-    QFETCH(int, day);
-    QFETCH(int, year);
-    QFETCH(QString, stored);
-
-    QVERIFY(ShowReadingFor(typed, month, day, year));
-    const Reading& reading = CurrentReading();
-    QCOMPARE(ShownReading().PersonName, reading.PersonName);
-    QCOMPARE(QString::fromStdString(reading.PersonName), stored);
-    QCOMPARE(int(reading.BirthYear), year);
-    QCOMPARE(QString::fromStdString(reading.BirthMonth), month);
-    QCOMPARE(int(reading.BirthDay), day);
-    QCOMPARE(reading.DayNumber, EngineReading(month, day, year).DayNumber);
-    QCOMPARE(CountWindows(MainName), 0);
-    QCOMPARE(CountWindows(ResultName), 1);
-    QCOMPARE(fake().endProcessCalls, 0);
-}
-
-void TestMainWindow::nothingIsClipped()
-{
-    const QStringList clipped = ClippedTexts(ShowMainWindow());
-    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
-}
+    void nothingIsClipped()
+    {
+        const QStringList clipped = ClippedTexts(ShowMainWindow());
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
+    }
+};
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

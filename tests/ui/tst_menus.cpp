@@ -3,7 +3,6 @@
 #include "assets/AssetPaths.h"
 #include "support/Driver.h"
 #include "support/WidgetSuite.h"
-#include "ui/AboutWindow.h"
 #include "ui/BrandPanel.h"
 #include "ui/LinkLabel.h"
 
@@ -15,23 +14,9 @@
 
 using namespace kinwise;
 using namespace kinwise::test;
+using namespace Qt::StringLiterals;
 
 namespace {
-
-QWidget* OpenWindow(const QString& which)
-{
-    if (which == QStringLiteral("main")) {
-        return ShowMainWindow();
-    }
-    if (which == QStringLiteral("report")) {
-        return OpenReportWindow(EngineReading(QStringLiteral("July"), 15, 1975));
-    }
-    if (which == QStringLiteral("about")) {
-        ShowMainWindow()->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
-        return FindWindow(AboutName);
-    }
-    return ShowReadingFor(QStringLiteral("Ada"), QStringLiteral("July"), 15, 1975);
-}
 
 // "name=caption" per entry, "name=-" for a separator.
 QString ShownIn(const char* window, const QString& caption)
@@ -78,8 +63,10 @@ LinkLabel* FrontLink(QWidget* window, const QString& name)
     return label;
 }
 
+// One column, "window": the main and the result window.
 void AddWindowRows(const char* what)
 {
+    QTest::addColumn<QString>("window");
     QTest::addRow("%s in main", what) << "main";
     QTest::addRow("%s in result", what) << "result";
 }
@@ -91,543 +78,464 @@ class TestMenus : public WidgetSuite
     Q_OBJECT
 
 private slots:
-    void menuBarStructure_data();
-    void menuBarStructure();
-    void noShortcutsAndOnlyMakeMoneyDisabled_data();
-    void noShortcutsAndOnlyMakeMoneyDisabled();
-    void itemsAndLinksOpenTheirPage_data();
-    void itemsAndLinksOpenTheirPage();
-    void focusedLinksAnswerTheKeyboard_data();
-    void focusedLinksAnswerTheKeyboard();
-    void enterPressesOnlyTheFocusedButton_data();
-    void enterPressesOnlyTheFocusedButton();
-    void otherButtonsOpenNothing_data();
-    void otherButtonsOpenNothing();
-    void mayanItemChecksLikeTheButton_data();
-    void mayanItemChecksLikeTheButton();
-    void closingEndsTheProgram_data();
-    void closingEndsTheProgram();
-    void onlyLinksShowTheLinkPointer_data();
-    void onlyLinksShowTheLinkPointer();
+    void menuBarStructure_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("file");
+        QTest::addColumn<QStringList>("help");
 
-    void aboutWindowContents_data();
-    void aboutWindowContents();
-    void aboutBlocksTheWindowBehind();
-    void aboutNothingIsClipped();
-    void aboutLinksOpenTheirPage_data();
-    void aboutLinksOpenTheirPage();
-    void okClosesOnlyAbout_data();
-    void okClosesOnlyAbout();
-    void aboutIsFreshEachTime();
-};
+        const auto help = [](const char* first, const char* second) {
+            return QStringList{
+                "mnuOnline=&Online Help",           "mnuVisit=&Visit Us Online",
+                QString::fromLatin1(first) + "=-",  "mnuUpdate=Check for Software &Update",
+                QString::fromLatin1(second) + "=-", "mnuAbout=&About Software"};
+        };
+        QTest::newRow("main") << "main"
+                              << QStringList{"mnuMayan=Get My &Mayan Astrology Sign", "mnuSep3=-",
+                                             "mnuExit=E&xit"}
+                              << help("mnuSep1", "mnuSep2");
+        QTest::newRow("result") << "result"
+                                << QStringList{"mnuBack=&Back", "mnuSep1=-", "mnuExit=E&xit"}
+                                << help("mnuSep2", "mnuSep3");
+    }
 
-void TestMenus::menuBarStructure_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QStringList>("file");
-    QTest::addColumn<QStringList>("help");
+    void menuBarStructure()
+    {
+        QFETCH(QString, window);
+        QFETCH(QStringList, file);
+        QFETCH(QStringList, help);
 
-    const auto help = [](const char* first, const char* second) {
-        return QStringList{
-            "mnuOnline=&Online Help",           "mnuVisit=&Visit Us Online",
-            QString::fromLatin1(first) + "=-",  "mnuUpdate=Check for Software &Update",
-            QString::fromLatin1(second) + "=-", "mnuAbout=&About Software"};
-    };
-    QTest::newRow("main") << "main"
-                          << QStringList{"mnuMayan=Get My &Mayan Astrology Sign", "mnuSep3=-",
-                                         "mnuExit=E&xit"}
-                          << help("mnuSep1", "mnuSep2");
-    QTest::newRow("result") << "result"
-                            << QStringList{"mnuBack=&Back", "mnuSep1=-", "mnuExit=E&xit"}
-                            << help("mnuSep2", "mnuSep3");
-}
+        QWidget* shown = ShowWindow(window);
+        QVERIFY(shown);
+        auto* bar = Find<QMenuBar>(shown, QString());
+        QVERIFY(bar);
+        const char* context = window == QStringLiteral("main") ? Context::Main : Context::Result;
+        QCOMPARE(
+            Entries(bar->actions()),
+            ShownEntries(context, QStringList{"mnuFile=&File", "mnuHelp=&Help", "mnuDonate=&Donate",
+                                              "mnuMakeMoney=Make Money &Online"}));
+        QVERIFY(bar->actions()[0]->menu() && bar->actions()[1]->menu());
+        QVERIFY(!bar->actions()[2]->menu() && !bar->actions()[3]->menu());
+        QCOMPARE(Entries(bar->actions()[0]->menu()->actions()), ShownEntries(context, file));
+        QCOMPARE(Entries(bar->actions()[1]->menu()->actions()), ShownEntries(context, help));
 
-void TestMenus::menuBarStructure()
-{
-    QFETCH(QString, window);
-    QFETCH(QStringList, file);
-    QFETCH(QStringList, help);
-
-    QWidget* shown = OpenWindow(window);
-    QVERIFY(shown);
-    auto* bar = Find<QMenuBar>(shown, QString());
-    QVERIFY(bar);
-    const char* context = window == QStringLiteral("main") ? Context::Main : Context::Result;
-    QCOMPARE(
-        Entries(bar->actions()),
-        ShownEntries(context, QStringList{"mnuFile=&File", "mnuHelp=&Help", "mnuDonate=&Donate",
-                                          "mnuMakeMoney=Make Money &Online"}));
-    QVERIFY(bar->actions()[0]->menu() && bar->actions()[1]->menu());
-    QVERIFY(!bar->actions()[2]->menu() && !bar->actions()[3]->menu());
-    QCOMPARE(Entries(bar->actions()[0]->menu()->actions()), ShownEntries(context, file));
-    QCOMPARE(Entries(bar->actions()[1]->menu()->actions()), ShownEntries(context, help));
-
-    // Every caption of the bar, and of each menu, has an access key of its own.
-    for (const QList<QAction*>& group : {bar->actions(), bar->actions()[0]->menu()->actions(),
-                                         bar->actions()[1]->menu()->actions()}) {
-        QList<QKeySequence> keys;
-        for (const QAction* action : group) {
-            if (!action->isSeparator()) {
-                const QKeySequence key = QKeySequence::mnemonic(action->text());
-                QVERIFY2(!key.isEmpty() && !keys.contains(key), qPrintable(action->text()));
-                keys << key;
+        // Every caption of the bar, and of each menu, has an access key of its own.
+        for (const QList<QAction*>& group : {bar->actions(), bar->actions()[0]->menu()->actions(),
+                                             bar->actions()[1]->menu()->actions()}) {
+            QList<QKeySequence> keys;
+            for (const QAction* action : group) {
+                if (!action->isSeparator()) {
+                    const QKeySequence key = QKeySequence::mnemonic(action->text());
+                    QVERIFY2(!key.isEmpty() && !keys.contains(key), qPrintable(action->text()));
+                    keys << key;
+                }
             }
         }
     }
-}
 
-void TestMenus::noShortcutsAndOnlyMakeMoneyDisabled_data()
-{
-    QTest::addColumn<QString>("window");
-    AddWindowRows("actions");
-}
+    void noShortcutsAndOnlyMakeMoneyDisabled_data() { AddWindowRows("actions"); }
 
-void TestMenus::noShortcutsAndOnlyMakeMoneyDisabled()
-{
-    QFETCH(QString, window);
+    void noShortcutsAndOnlyMakeMoneyDisabled()
+    {
+        QFETCH(QString, window);
 
-    QWidget* shown = OpenWindow(window);
-    QVERIFY(shown);
-    const QList<QAction*> actions = shown->findChildren<QAction*>();
-    QVERIFY(actions.size() >= 12);
-    for (const QAction* action : actions) {
-        QVERIFY2(action->shortcuts().isEmpty(), qPrintable(action->objectName()));
-        QCOMPARE(action->isEnabled(), action->objectName() != QStringLiteral("mnuMakeMoney"));
+        QWidget* shown = ShowWindow(window);
+        QVERIFY(shown);
+        const QList<QAction*> actions = shown->findChildren<QAction*>();
+        QVERIFY(actions.size() >= 12);
+        for (const QAction* action : actions) {
+            QVERIFY2(action->shortcuts().isEmpty(), qPrintable(action->objectName()));
+            QCOMPARE(action->isEnabled(), action->objectName() != QStringLiteral("mnuMakeMoney"));
+        }
+        QVERIFY(shown->findChild<QAction*>(QStringLiteral("mnuMakeMoney")));
     }
-    QVERIFY(shown->findChild<QAction*>(QStringLiteral("mnuMakeMoney")));
-}
 
-void TestMenus::itemsAndLinksOpenTheirPage_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("page");
+    void itemsAndLinksOpenTheirPage_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("page");
 
-    for (const char* window : {"main", "result"}) {
-        QTest::addRow("%s mnuOnline", window) << window << "mnuOnline"
-                                              << "help-web-page";
-        QTest::addRow("%s mnuVisit", window) << window << "mnuVisit"
-                                             << "home-page";
-        QTest::addRow("%s mnuUpdate", window) << window << "mnuUpdate"
-                                              << "download-web-page";
-        QTest::addRow("%s mnuDonate", window) << window << "mnuDonate"
-                                              << "donate";
-        QTest::addRow("%s Label14", window) << window << "Label14"
-                                            << "home-page";
-        QTest::addRow("%s lblCobrand", window) << window << "lblCobrand"
-                                               << "co-brand";
-        QTest::addRow("%s lblFullBrand", window) << window << "lblFullBrand"
-                                                 << "fully-branded";
+        const char* const pages[][2] = {
+            {"mnuOnline", "help-web-page"},     {"mnuVisit", "home-page"},
+            {"mnuUpdate", "download-web-page"}, {"mnuDonate", "donate"},
+            {"Label14", "home-page"},           {"lblCobrand", "co-brand"},
+            {"lblFullBrand", "fully-branded"}};
+        for (const char* window : {"main", "result"}) {
+            for (const auto& [item, page] : pages) {
+                QTest::addRow("%s %s", window, item) << window << item << page;
+            }
+        }
     }
-}
 
-void TestMenus::itemsAndLinksOpenTheirPage()
-{
-    QFETCH(QString, window);
-    QFETCH(QString, item);
-    QFETCH(QString, page);
+    void itemsAndLinksOpenTheirPage()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, item);
+        QFETCH(QString, page);
 
-    QWidget* shown = OpenWindow(window);
-    QVERIFY(shown);
-    if (auto* action = shown->findChild<QAction*>(item)) {
-        action->trigger();
-    } else {
-        LinkLabel* label = FrontLink(shown, item);
-        QVERIFY(label);
-        QVERIFY(label->isVisible());
-        QTest::mouseClick(label, Qt::LeftButton);
+        QWidget* shown = ShowWindow(window);
+        QVERIFY(shown);
+        if (auto* action = shown->findChild<QAction*>(item)) {
+            action->trigger();
+        } else {
+            LinkLabel* label = FrontLink(shown, item);
+            QVERIFY(label);
+            QVERIFY(label->isVisible());
+            QTest::mouseClick(label, Qt::LeftButton);
+        }
+        QCOMPARE(fake().openedUrls, QStringList{PageBase + page});
+        QVERIFY(fake().messages.isEmpty());
+        QCOMPARE(OpenWindows(), QList<QWidget*>{shown});
     }
-    QCOMPARE(fake().openedUrls, QStringList{PageBase + page});
-    QVERIFY(fake().messages.isEmpty());
-    QCOMPARE(OpenWindows(), QList<QWidget*>{shown});
-}
 
-void TestMenus::focusedLinksAnswerTheKeyboard_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("page");
+    void focusedLinksAnswerTheKeyboard_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("page");
 
-    QTest::newRow("main Label14 Return") << "main"
-                                         << "Label14" << int(Qt::Key_Return) << "home-page";
-    QTest::newRow("main Label14 Space") << "main"
-                                        << "Label14" << int(Qt::Key_Space) << "home-page";
-    QTest::newRow("main lblCobrand Return") << "main"
-                                            << "lblCobrand" << int(Qt::Key_Return) << "co-brand";
-    QTest::newRow("main lblFullBrand Space")
-        << "main"
-        << "lblFullBrand" << int(Qt::Key_Space) << "fully-branded";
-    QTest::newRow("result Label14 Space") << "result"
-                                          << "Label14" << int(Qt::Key_Space) << "home-page";
-    QTest::newRow("result lblCobrand Space") << "result"
-                                             << "lblCobrand" << int(Qt::Key_Space) << "co-brand";
-    QTest::newRow("result lblFullBrand Return")
-        << "result"
-        << "lblFullBrand" << int(Qt::Key_Return) << "fully-branded";
-    QTest::newRow("main Label14 letter") << "main"
-                                         << "Label14" << int(Qt::Key_A) << "";
-    QTest::newRow("result lblFullBrand Escape") << "result"
-                                                << "lblFullBrand" << int(Qt::Key_Escape) << "";
-}
-
-void TestMenus::focusedLinksAnswerTheKeyboard()
-{
-    QFETCH(QString, window);
-    QFETCH(QString, label);
-    QFETCH(int, key);
-    QFETCH(QString, page);
-
-    QWidget* shown = OpenWindow(window);
-    QVERIFY(shown);
-    QVERIFY(Activate(shown));
-    LinkLabel* link = FrontLink(shown, label);
-    QVERIFY(link);
-    link->setFocus(Qt::TabFocusReason);
-    QCOMPARE(QApplication::focusWidget(), link);
-
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-    QCOMPARE(fake().openedUrls, page.isEmpty() ? QStringList() : QStringList{PageBase + page});
-}
-
-void TestMenus::enterPressesOnlyTheFocusedButton_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("pressed");
-
-    for (const auto& [window, button] : {std::pair{"main", "cmdCalculate"},
-                                         {"main", "cmdOpen"},
-                                         {"result", "cmdSave"},
-                                         {"result", "cmdBack"},
-                                         {"report", "cmdSave"},
-                                         {"report", "cmdPrint"},
-                                         {"about", "cmdOK"}}) {
-        QTest::addRow("%s %s", window, button) << window << button << button;
+        QTest::newRow("main Label14 Return")
+            << u"main"_s << "Label14" << int(Qt::Key_Return) << "home-page";
+        QTest::newRow("main Label14 Space")
+            << u"main"_s << "Label14" << int(Qt::Key_Space) << "home-page";
+        QTest::newRow("main lblCobrand Return")
+            << u"main"_s << "lblCobrand" << int(Qt::Key_Return) << "co-brand";
+        QTest::newRow("main lblFullBrand Space")
+            << u"main"_s << "lblFullBrand" << int(Qt::Key_Space) << "fully-branded";
+        QTest::newRow("result Label14 Space")
+            << u"result"_s << "Label14" << int(Qt::Key_Space) << "home-page";
+        QTest::newRow("result lblCobrand Space")
+            << u"result"_s << "lblCobrand" << int(Qt::Key_Space) << "co-brand";
+        QTest::newRow("result lblFullBrand Return")
+            << u"result"_s << "lblFullBrand" << int(Qt::Key_Return) << "fully-branded";
+        QTest::newRow("main Label14 letter")
+            << u"main"_s << "Label14" << int(Qt::Key_A) << QString();
+        QTest::newRow("result lblFullBrand Escape")
+            << u"result"_s << "lblFullBrand" << int(Qt::Key_Escape) << QString();
     }
-    // A screen reader user reads the report line by line and must not fall into a dialog.
-    QTest::newRow("report text") << "report"
-                                 << "RTB"
-                                 << "";
-}
 
-// Return and the keypad's Enter alike.
-void TestMenus::enterPressesOnlyTheFocusedButton()
-{
-    QFETCH(QString, window);
-    QFETCH(QString, control);
-    QFETCH(QString, pressed);
+    void focusedLinksAnswerTheKeyboard()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, label);
+        QFETCH(int, key);
+        QFETCH(QString, page);
 
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
-        QWidget* shown = OpenWindow(window);
+        QWidget* shown = ShowWindow(window);
         QVERIFY(shown);
         QVERIFY(Activate(shown));
-        QStringList clicked;
-        for (QPushButton* button : shown->findChildren<QPushButton*>()) {
-            connect(button, &QPushButton::clicked, shown,
-                    [&clicked, button] { clicked << button->objectName(); });
+        LinkLabel* link = FrontLink(shown, label);
+        QVERIFY(link);
+        link->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), link);
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QCOMPARE(fake().openedUrls, page.isEmpty() ? QStringList() : QStringList{PageBase + page});
+    }
+
+    void enterPressesOnlyTheFocusedButton_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("pressed");
+
+        for (const auto& [window, button] : {std::pair{"main", "cmdCalculate"},
+                                             {"main", "cmdOpen"},
+                                             {"result", "cmdSave"},
+                                             {"result", "cmdBack"},
+                                             {"report", "cmdSave"},
+                                             {"report", "cmdPrint"},
+                                             {"about", "cmdOK"}}) {
+            QTest::addRow("%s %s", window, button) << window << button << button;
         }
-        auto* target = Find<QWidget>(shown, control);
-        QVERIFY(target);
-        target->setFocus(Qt::TabFocusReason);
-        QCOMPARE(QApplication::focusWidget(), target);
-
-        QTest::keyClick(target, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-        QCOMPARE(clicked, pressed.isEmpty() ? QStringList() : QStringList{pressed});
-        DestroyAllWindows();
+        // A screen reader user reads the report line by line and must not fall into a dialog.
+        QTest::newRow("report text") << u"report"_s << "RTB" << QString();
     }
-}
 
-void TestMenus::otherButtonsOpenNothing_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<int>("button");
+    // Return and the keypad's Enter alike.
+    void enterPressesOnlyTheFocusedButton()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(QString, pressed);
 
-    for (const char* window : {"main", "result"}) {
-        for (const char* label : {"Label14", "lblCobrand", "lblFullBrand"}) {
-            QTest::addRow("%s %s right", window, label) << window << label << int(Qt::RightButton);
-            QTest::addRow("%s %s middle", window, label)
-                << window << label << int(Qt::MiddleButton);
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            QWidget* shown = ShowWindow(window);
+            QVERIFY(shown);
+            QVERIFY(Activate(shown));
+            QStringList clicked;
+            for (QPushButton* button : shown->findChildren<QPushButton*>()) {
+                connect(button, &QPushButton::clicked, shown,
+                        [&clicked, button] { clicked << button->objectName(); });
+            }
+            auto* target = Find<QWidget>(shown, control);
+            QVERIFY(target);
+            target->setFocus(Qt::TabFocusReason);
+            QCOMPARE(QApplication::focusWidget(), target);
+
+            QTest::keyClick(target, key,
+                            key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            QCOMPARE(clicked, pressed.isEmpty() ? QStringList() : QStringList{pressed});
+            DestroyAllWindows();
         }
     }
-}
 
-void TestMenus::otherButtonsOpenNothing()
-{
-    QFETCH(QString, window);
-    QFETCH(QString, label);
-    QFETCH(int, button);
+    void otherButtonsOpenNothing_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("button");
 
-    QWidget* shown = OpenWindow(window);
-    QVERIFY(shown);
-    LinkLabel* link = FrontLink(shown, label);
-    QVERIFY(link);
-    QTest::mouseClick(link, Qt::MouseButton(button));
-    QCOMPARE(fake().openedUrls, QStringList());
-}
-
-void TestMenus::mayanItemChecksLikeTheButton_data()
-{
-    AddRequestRows();
-}
-
-void TestMenus::mayanItemChecksLikeTheButton()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, month);
-    QFETCH(int, day);
-    QFETCH(int, year);
-    QFETCH(QString, message);
-
-    QPointer<QWidget> main = ShowMainWindow();
-    EnterRequest(main, name, month, day, year);
-    auto* item = main->findChild<QAction*>(QStringLiteral("mnuMayan"));
-    QVERIFY(item);
-    item->trigger();
-
-    if (message.isEmpty()) {
-        QVERIFY(fake().messages.isEmpty());
-        QCOMPARE(CountWindows(MainName), 0);
-        QCOMPARE(CountWindows(ResultName), 1);
-        QCOMPARE(ShownReading().DayNumber, EngineReading(month, day, year).DayNumber);
-        return;
+        for (const char* window : {"main", "result"}) {
+            for (const char* label : {"Label14", "lblCobrand", "lblFullBrand"}) {
+                QTest::addRow("%s %s right", window, label)
+                    << window << label << int(Qt::RightButton);
+                QTest::addRow("%s %s middle", window, label)
+                    << window << label << int(Qt::MiddleButton);
+            }
+        }
     }
-    QCOMPARE(fake().messages.size(), 1);
-    QCOMPARE(fake().messages[0].text, message);
-    QCOMPARE(fake().messages[0].icon, IconOf(message));
-    QCOMPARE(CountWindows(ResultName), 0);
-    QVERIFY(main && main->isVisible());
-    QCOMPARE(Find<QLineEdit>(main, QStringLiteral("txtName"))->text(), name);
-}
 
-void TestMenus::closingEndsTheProgram_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("way");
-    QTest::addColumn<bool>("withAbout");
+    void otherButtonsOpenNothing()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, label);
+        QFETCH(int, button);
 
-    for (const char* window : {"main", "result"}) {
-        QTest::addRow("%s closed", window) << window << "close" << false;
-        QTest::addRow("%s exit", window) << window << "mnuExit" << false;
-        QTest::addRow("%s closed with About open", window) << window << "close" << true;
-    }
-}
-
-void TestMenus::closingEndsTheProgram()
-{
-    QFETCH(QString, window);
-    QFETCH(QString, way);
-    QFETCH(bool, withAbout);
-
-    QWidget* shown = OpenWindow(window);
-    QVERIFY(shown);
-    if (withAbout) {
-        shown->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
-        QCOMPARE(CountWindows(AboutName), 1);
-    }
-    QCOMPARE(fake().endProcessCalls, 0);
-    if (way == QStringLiteral("close")) {
-        shown->close();
-    } else {
-        shown->findChild<QAction*>(way)->trigger();
-    }
-    QCOMPARE(fake().endProcessCalls, 1);
-    QCOMPARE(OpenWindows(), QList<QWidget*>());
-}
-
-void TestMenus::onlyLinksShowTheLinkPointer_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QStringList>("links");
-
-    const QStringList windowLinks{"Label14", "lblCobrand", "lblFullBrand"};
-    QTest::newRow("main") << "main" << windowLinks;
-    QTest::newRow("result") << "result" << windowLinks;
-    QTest::newRow("about") << "about" << QStringList{"lblHomePage", "lblCoBrand"};
-}
-
-// The pointer a person sees over each visible label, reached through the window system.
-void TestMenus::onlyLinksShowTheLinkPointer()
-{
-    QFETCH(QString, window);
-    QFETCH(QStringList, links);
-
-    QWidget* shown =
-        OpenWindow(window == QStringLiteral("about") ? QStringLiteral("main") : window);
-    QVERIFY(shown);
-    if (window == QStringLiteral("about")) {
-        shown->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
-        shown = FindWindow(AboutName);
+        QWidget* shown = ShowWindow(window);
         QVERIFY(shown);
+        LinkLabel* link = FrontLink(shown, label);
+        QVERIFY(link);
+        QTest::mouseClick(link, Qt::MouseButton(button));
+        QCOMPARE(fake().openedUrls, QStringList());
     }
-    QVERIFY(QTest::qWaitForWindowExposed(shown));
-    const QPoint hotspot(LinkPointerHotspotX, LinkPointerHotspotY);
-    // Into the window first, off every label, as a real pointer arrives.
-    QTest::mouseMove(shown->windowHandle(), QPoint(1, 1));
 
-    QStringList linksHovered;
-    for (QLabel* label : shown->findChildren<QLabel*>()) {
-        if (!label->isVisible()) {
-            continue;
+    void mayanItemChecksLikeTheButton_data() { AddRequestRows(); }
+
+    void mayanItemChecksLikeTheButton()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, month);
+        QFETCH(int, day);
+        QFETCH(int, year);
+        QFETCH(QString, message);
+
+        QPointer<QWidget> main = ShowMainWindow();
+        EnterRequest(main, name, month, day, year);
+        auto* item = main->findChild<QAction*>(QStringLiteral("mnuMayan"));
+        QVERIFY(item);
+        item->trigger();
+        VerifyRequestOutcome(fake(), main, name, month, day, year, message);
+    }
+
+    void closingEndsTheProgram_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("withAbout");
+
+        for (const char* window : {"main", "result"}) {
+            QTest::addRow("%s closed", window) << window << "close" << false;
+            QTest::addRow("%s exit", window) << window << "mnuExit" << false;
+            QTest::addRow("%s closed with About open", window) << window << "close" << true;
         }
-        const QPoint centre = label->mapTo(shown, label->rect().center());
-        QCOMPARE(shown->childAt(centre), label);
-        QTest::mouseMove(shown->windowHandle(), centre);
-        const QCursor pointer = label->cursor();
-        if (links.contains(label->objectName())) {
-            linksHovered << label->objectName();
-            QVERIFY2(pointer.shape() == Qt::BitmapCursor, qPrintable(label->objectName()));
-            QCOMPARE(pointer.hotSpot(), hotspot);
-            QCOMPARE(pointer.pixmap().size(), QSize(LinkPointerSize, LinkPointerSize));
+    }
+
+    void closingEndsTheProgram()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, way);
+        QFETCH(bool, withAbout);
+
+        QWidget* shown = ShowWindow(window);
+        QVERIFY(shown);
+        if (withAbout) {
+            QVERIFY(OpenAboutFrom(shown));
+            QCOMPARE(CountWindows(AboutName), 1);
+        }
+        QCOMPARE(fake().endProcessCalls, 0);
+        if (way == QStringLiteral("close")) {
+            shown->close();
         } else {
-            QVERIFY2(pointer.shape() == Qt::ArrowCursor, qPrintable(label->objectName()));
+            shown->findChild<QAction*>(way)->trigger();
+        }
+        QCOMPARE(fake().endProcessCalls, 1);
+        QCOMPARE(OpenWindows(), QList<QWidget*>());
+    }
+
+    void onlyLinksShowTheLinkPointer_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("links");
+
+        const QStringList windowLinks{"Label14", "lblCobrand", "lblFullBrand"};
+        QTest::newRow("main") << "main" << windowLinks;
+        QTest::newRow("result") << "result" << windowLinks;
+        QTest::newRow("about") << "about" << QStringList{"lblHomePage", "lblCoBrand"};
+    }
+
+    // The pointer a person sees over each visible label, reached through the window system.
+    void onlyLinksShowTheLinkPointer()
+    {
+        QFETCH(QString, window);
+        QFETCH(QStringList, links);
+
+        QWidget* shown = ShowWindow(window);
+        QVERIFY(shown);
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        const QPoint hotspot(LinkPointerHotspotX, LinkPointerHotspotY);
+        // Into the window first, off every label, as a real pointer arrives.
+        QTest::mouseMove(shown->windowHandle(), QPoint(1, 1));
+
+        QStringList linksHovered;
+        for (QLabel* label : shown->findChildren<QLabel*>()) {
+            if (!label->isVisible()) {
+                continue;
+            }
+            const QPoint centre = label->mapTo(shown, label->rect().center());
+            QCOMPARE(shown->childAt(centre), label);
+            QTest::mouseMove(shown->windowHandle(), centre);
+            const QCursor pointer = label->cursor();
+            if (links.contains(label->objectName())) {
+                linksHovered << label->objectName();
+                QVERIFY2(pointer.shape() == Qt::BitmapCursor, qPrintable(label->objectName()));
+                QCOMPARE(pointer.hotSpot(), hotspot);
+                QCOMPARE(pointer.pixmap().size(), QSize(LinkPointerSize, LinkPointerSize));
+            } else {
+                QVERIFY2(pointer.shape() == Qt::ArrowCursor, qPrintable(label->objectName()));
+            }
+        }
+        // Of the two stacked brand labels only the front one can be hovered.
+        for (const QString& link : links) {
+            const auto* label = Find<QLabel>(shown, link);
+            QVERIFY(label);
+            QCOMPARE(linksHovered.contains(link), label->isVisible());
+        }
+        QVERIFY(!linksHovered.isEmpty());
+    }
+
+    void aboutWindowContents_data() { AddWindowRows("About"); }
+
+    void aboutWindowContents()
+    {
+        QFETCH(QString, window);
+
+        QWidget* opener = ShowWindow(window);
+        QVERIFY(opener);
+        auto* about = qobject_cast<QDialog*>(OpenAboutFrom(opener));
+        QCOMPARE(CountWindows(AboutName), 1);
+        QVERIFY(about);
+        QVERIFY(about->isVisible());
+        QVERIFY(about->isModal());
+        QCOMPARE(about->parentWidget(), nullptr);
+        QCOMPARE(QApplication::activeModalWidget(), about);
+
+        auto* icon = Find<QLabel>(about, QStringLiteral("picIcon"));
+        QVERIFY(icon);
+        QVERIFY(!icon->pixmap().isNull());
+        QCOMPARE(Find<QLabel>(about, QStringLiteral("Label2"))->text(), KINWISE_TEST_CAPTION);
+        const QString text = Find<QLabel>(about, QStringLiteral("Label1"))->text();
+        QCOMPARE(text,
+                 Shown(Context::About, "Kinwise generates your Day Number based on your date of "
+                                       "birth. This is based on Mayan principles. Find more "
+                                       "readings and news at %1.")
+                     .arg(WebAddress));
+        QCOMPARE(Find<QLabel>(about, QStringLiteral("lblCoBrand"))->text(),
+                 Shown(Context::About, "Click here for more details."));
+        QVERIFY(opener->isVisible());
+        QCOMPARE(fake().endProcessCalls, 0);
+    }
+
+    void aboutBlocksTheWindowBehind()
+    {
+        QWidget* main = ShowMainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        auto* link = Find<QLabel>(main, QStringLiteral("Label14"));
+        const QPoint onLink = link->mapTo(main, link->rect().center());
+
+        // The same click through the window system, once free and once behind About.
+        QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {}, onLink);
+        QCOMPARE(fake().openedUrls, QStringList{PageBase + "home-page"});
+
+        QVERIFY(OpenAboutFrom(main));
+        QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {}, onLink);
+        QCOMPARE(fake().openedUrls, QStringList{PageBase + "home-page"});
+    }
+
+    void aboutNothingIsClipped()
+    {
+        QWidget* about = ShowWindow(QStringLiteral("about"));
+        QVERIFY(about);
+        QVERIFY(QTest::qWaitForWindowExposed(about));
+        const QStringList clipped = ClippedTexts(about);
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
+    }
+
+    void aboutLinksOpenTheirPage_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("page");
+
+        for (const char* window : {"main", "result"}) {
+            for (const auto& [label, page] :
+                 {std::pair{"lblHomePage", "home-page"}, {"lblCoBrand", "fully-branded"}}) {
+                QTest::addRow("%s %s", window, label) << window << label << page;
+            }
         }
     }
-    // Of the two stacked brand labels only the front one can be hovered.
-    for (const QString& link : links) {
-        const auto* label = Find<QLabel>(shown, link);
-        QVERIFY(label);
-        QCOMPARE(linksHovered.contains(link), label->isVisible());
+
+    void aboutLinksOpenTheirPage()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, label);
+        QFETCH(QString, page);
+
+        QWidget* opener = ShowWindow(window);
+        QVERIFY(opener);
+        auto* link = Find<LinkLabel>(OpenAboutFrom(opener), label);
+        QVERIFY(link);
+        QTest::mouseClick(link, Qt::LeftButton);
+        QCOMPARE(fake().openedUrls, QStringList{PageBase + page});
     }
-    QVERIFY(!linksHovered.isEmpty());
-}
 
-void TestMenus::aboutWindowContents_data()
-{
-    QTest::addColumn<QString>("window");
-    AddWindowRows("About");
-}
+    void okClosesOnlyAbout_data() { AddWindowRows("OK"); }
 
-void TestMenus::aboutWindowContents()
-{
-    QFETCH(QString, window);
+    void okClosesOnlyAbout()
+    {
+        QFETCH(QString, window);
 
-    QWidget* opener = OpenWindow(window);
-    QVERIFY(opener);
-    opener->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+        QWidget* opener = ShowWindow(window);
+        QVERIFY(opener);
+        QPointer<QWidget> about = OpenAboutFrom(opener);
+        QVERIFY(about);
+        QTest::mouseClick(Find<QPushButton>(about, QStringLiteral("cmdOK")), Qt::LeftButton);
 
-    QCOMPARE(CountWindows(AboutName), 1);
-    auto* about = FindWindow<QDialog>(AboutName);
-    QVERIFY(about);
-    QVERIFY(about->isVisible());
-    QVERIFY(about->isModal());
-    QCOMPARE(about->parentWidget(), nullptr);
-    QCOMPARE(QApplication::activeModalWidget(), about);
-
-    auto* icon = Find<QLabel>(about, QStringLiteral("picIcon"));
-    QVERIFY(icon);
-    QVERIFY(!icon->pixmap().isNull());
-    QCOMPARE(Find<QLabel>(about, QStringLiteral("Label2"))->text(), KINWISE_TEST_CAPTION);
-    const QString text = Find<QLabel>(about, QStringLiteral("Label1"))->text();
-    QCOMPARE(text, Shown(Context::About, "Kinwise generates your Day Number based on your date of "
-                                         "birth. This is based on Mayan principles. Find more "
-                                         "readings and news at %1.")
-                       .arg(WebAddress));
-    QCOMPARE(Find<QLabel>(about, QStringLiteral("lblCoBrand"))->text(),
-             Shown(Context::About, "Click here for more details."));
-    QVERIFY(opener->isVisible());
-    QCOMPARE(fake().endProcessCalls, 0);
-}
-
-void TestMenus::aboutBlocksTheWindowBehind()
-{
-    QWidget* main = ShowMainWindow();
-    QVERIFY(QTest::qWaitForWindowExposed(main));
-    auto* link = Find<QLabel>(main, QStringLiteral("Label14"));
-    const QPoint onLink = link->mapTo(main, link->rect().center());
-
-    // The same click through the window system, once free and once behind About.
-    QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {}, onLink);
-    QCOMPARE(fake().openedUrls, QStringList{PageBase + "home-page"});
-
-    main->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
-    QVERIFY(FindWindow(AboutName));
-    QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {}, onLink);
-    QCOMPARE(fake().openedUrls, QStringList{PageBase + "home-page"});
-}
-
-void TestMenus::aboutNothingIsClipped()
-{
-    ShowMainWindow()->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
-    QWidget* about = FindWindow(AboutName);
-    QVERIFY(about);
-    QVERIFY(QTest::qWaitForWindowExposed(about));
-    const QStringList clipped = ClippedTexts(about);
-    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
-}
-
-void TestMenus::aboutLinksOpenTheirPage_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QString>("page");
-
-    for (const char* window : {"main", "result"}) {
-        QTest::addRow("%s lblHomePage", window) << window << "lblHomePage"
-                                                << "home-page";
-        QTest::addRow("%s lblCoBrand", window) << window << "lblCoBrand"
-                                               << "fully-branded";
+        ProcessDeletes();
+        QVERIFY(!about);
+        QCOMPARE(OpenWindows(), QList<QWidget*>{opener});
+        QVERIFY(opener->isVisible());
+        QCOMPARE(fake().endProcessCalls, 0);
     }
-}
 
-void TestMenus::aboutLinksOpenTheirPage()
-{
-    QFETCH(QString, window);
-    QFETCH(QString, label);
-    QFETCH(QString, page);
+    void aboutIsFreshEachTime()
+    {
+        QWidget* main = ShowMainWindow();
+        QPointer<QWidget> first = OpenAboutFrom(main);
+        QVERIFY(first);
+        QTest::mouseClick(Find<QPushButton>(first, QStringLiteral("cmdOK")), Qt::LeftButton);
+        ProcessDeletes();
+        QVERIFY(!first);
 
-    QWidget* opener = OpenWindow(window);
-    QVERIFY(opener);
-    opener->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
-    auto* link = Find<LinkLabel>(FindWindow(AboutName), label);
-    QVERIFY(link);
-    QTest::mouseClick(link, Qt::LeftButton);
-    QCOMPARE(fake().openedUrls, QStringList{PageBase + page});
-}
-
-void TestMenus::okClosesOnlyAbout_data()
-{
-    QTest::addColumn<QString>("window");
-    AddWindowRows("OK");
-}
-
-void TestMenus::okClosesOnlyAbout()
-{
-    QFETCH(QString, window);
-
-    QWidget* opener = OpenWindow(window);
-    QVERIFY(opener);
-    opener->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
-    QPointer<QWidget> about = FindWindow(AboutName);
-    QVERIFY(about);
-    QTest::mouseClick(Find<QPushButton>(about, QStringLiteral("cmdOK")), Qt::LeftButton);
-
-    ProcessDeletes();
-    QVERIFY(!about);
-    QCOMPARE(OpenWindows(), QList<QWidget*>{opener});
-    QVERIFY(opener->isVisible());
-    QCOMPARE(fake().endProcessCalls, 0);
-}
-
-void TestMenus::aboutIsFreshEachTime()
-{
-    QWidget* main = ShowMainWindow();
-    QAction* item = main->findChild<QAction*>(QStringLiteral("mnuAbout"));
-    item->trigger();
-    QPointer<QWidget> first = FindWindow(AboutName);
-    QVERIFY(first);
-    QTest::mouseClick(Find<QPushButton>(first, QStringLiteral("cmdOK")), Qt::LeftButton);
-    ProcessDeletes();
-    QVERIFY(!first);
-
-    item->trigger();
-    QCOMPARE(CountWindows(AboutName), 1);
-    QWidget* second = FindWindow(AboutName);
-    QVERIFY(second->isVisible());
-    QVERIFY(second->isModal());
-    QCOMPARE(fake().endProcessCalls, 0);
-}
+        QWidget* second = OpenAboutFrom(main);
+        QCOMPARE(CountWindows(AboutName), 1);
+        QVERIFY(second->isVisible());
+        QVERIFY(second->isModal());
+        QCOMPARE(fake().endProcessCalls, 0);
+    }
+};
 
 QTEST_MAIN(TestMenus)
 #include "tst_menus.moc"

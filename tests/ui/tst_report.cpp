@@ -1,6 +1,5 @@
-#include "app/Language.h"
-#include "assets/AssetPaths.h"
 #include "support/Driver.h"
+#include "support/WidgetSuite.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -135,203 +134,187 @@ int JanuaryDay(const std::function<bool(const Reading&)>& wanted)
 
 } // namespace
 
-class TestReport : public QObject
+class TestReport : public WidgetSuite
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void pieces_data();
-    void pieces();
-    void sameReadingSameDocument();
-    void readOnly();
-    void modalToResultWindow();
-    void nothingIsClipped();
-    void caretIsNotDrawn();
-};
+    void pieces_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<Tweak>("tweak");
+        QTest::addColumn<bool>("viaWindow");
+        QTest::addColumn<QString>("dateOfBirth");
+        QTest::addColumn<QString>("wholeLine"); // a line the report must hold as it is, if any
 
-void TestReport::initTestCase()
-{
-    LoadDesktopLanguage();
-    InitAssets();
-}
+        const Tweak none = [](Reading&) {};
+        const QString ana = u"Ana Lopez"_s;
+        const QString july = Written(u"July 15, 1975"_s, u"15 de julio de 1975"_s);
+        const QString six = Shown(Context::Report, "Mayan Number: ") + u"6"_s;
+        QTest::newRow("5 January 1980")
+            << ana << 1980 << u"January"_s << 5 << none << false << January1980(5) << QString();
+        QTest::newRow("5 January 1980, report window")
+            << ana << 1980 << u"January"_s << 5 << none << true << January1980(5) << QString();
+        QTest::newRow("15 July 1975")
+            << ana << 1975 << u"July"_s << 15 << none << false << july << six;
+        QTest::newRow("15 July 1975, report window")
+            << ana << 1975 << u"July"_s << 15 << none << true << july << six;
 
-void TestReport::pieces_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("year");
-    QTest::addColumn<QString>("month");
-    QTest::addColumn<int>("day");
-    QTest::addColumn<Tweak>("tweak");
-    QTest::addColumn<bool>("viaWindow");
-    QTest::addColumn<QString>("dateOfBirth");
-    QTest::addColumn<QString>("wholeLine"); // a line the report must hold as it is, if any
+        // Turquoise: the English gemstone with a trailing blank.
+        const int turquoise =
+            JanuaryDay([](const Reading& r) { return r.DaySignName == "AJ - (BEN)"; });
+        QTest::newRow("gemstone with trailing blank")
+            << ana << 1980 << u"January"_s << turquoise << none << false << January1980(turquoise)
+            << Shown(Context::Report, "Mayan Gemstone: ") + Written(u"Turquoise "_s, u"Turquesa"_s);
+        const int thirteen = JanuaryDay([](const Reading& r) { return r.DayNumber == 13; });
+        QTest::newRow("number 13, other scripts, report window")
+            << u"Zoë Ødegård 李"_s << 1980 << u"January"_s << thirteen << none << true
+            << January1980(thirteen) << Shown(Context::Report, "Mayan Number: ") + u"13"_s;
 
-    const Tweak none = [](Reading&) {};
-    const QString ana = u"Ana Lopez"_s;
-    const QString july = Written(u"July 15, 1975"_s, u"15 de julio de 1975"_s);
-    const QString six = Shown(Context::Report, "Mayan Number: ") + u"6"_s;
-    QTest::newRow("5 January 1980")
-        << ana << 1980 << u"January"_s << 5 << none << false << January1980(5) << QString();
-    QTest::newRow("5 January 1980, report window")
-        << ana << 1980 << u"January"_s << 5 << none << true << January1980(5) << QString();
-    QTest::newRow("15 July 1975") << ana << 1975 << u"July"_s << 15 << none << false << july << six;
-    QTest::newRow("15 July 1975, report window")
-        << ana << 1975 << u"July"_s << 15 << none << true << july << six;
+        QTest::newRow("empty name") << QString() << 1980 << u"January"_s << 5 << none << false
+                                    << January1980(5) << Shown(Context::Report, "Name: ");
+        QTest::newRow("empty gemstone")
+            << ana << 1980 << u"January"_s << 5 << Tweak([](Reading& r) { r.Gemstone.clear(); })
+            << false << January1980(5) << Shown(Context::Report, "Mayan Gemstone: ");
+        QTest::newRow("empty famous people")
+            << ana << 1980 << u"January"_s << 5
+            << Tweak([](Reading& r) { r.FamousPersonalities.clear(); }) << false << January1980(5)
+            << Shown(Context::Report, "Famous Personalities born under this sign: ");
+    }
 
-    // Turquoise: the English gemstone with a trailing blank.
-    const int turquoise =
-        JanuaryDay([](const Reading& r) { return r.DaySignName == "AJ - (BEN)"; });
-    QTest::newRow("gemstone with trailing blank")
-        << ana << 1980 << u"January"_s << turquoise << none << false << January1980(turquoise)
-        << Shown(Context::Report, "Mayan Gemstone: ") + Written(u"Turquoise "_s, u"Turquesa"_s);
-    const int thirteen = JanuaryDay([](const Reading& r) { return r.DayNumber == 13; });
-    QTest::newRow("number 13, other scripts, report window")
-        << u"Zoë Ødegård 李"_s << 1980 << u"January"_s << thirteen << none << true
-        << January1980(thirteen) << Shown(Context::Report, "Mayan Number: ") + u"13"_s;
+    void pieces()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, year);
+        QFETCH(QString, month);
+        QFETCH(int, day);
+        QFETCH(Tweak, tweak);
+        QFETCH(bool, viaWindow);
+        QFETCH(QString, dateOfBirth);
+        QFETCH(QString, wholeLine);
+        QVERIFY2(day > 0, "no day of January 1980 fits the row");
 
-    QTest::newRow("empty name") << QString() << 1980 << u"January"_s << 5 << none << false
-                                << January1980(5) << Shown(Context::Report, "Name: ");
-    QTest::newRow("empty gemstone")
-        << ana << 1980 << u"January"_s << 5 << Tweak([](Reading& r) { r.Gemstone.clear(); })
-        << false << January1980(5) << Shown(Context::Report, "Mayan Gemstone: ");
-    QTest::newRow("empty famous people")
-        << ana << 1980 << u"January"_s << 5
-        << Tweak([](Reading& r) { r.FamousPersonalities.clear(); }) << false << January1980(5)
-        << Shown(Context::Report, "Famous Personalities born under this sign: ");
-}
+        Reading reading = RequestedReading(name, year, month, day);
+        QVERIFY(reading.DayNumber >= 1 && reading.DayNumber <= 13);
+        tweak(reading);
 
-void TestReport::pieces()
-{
-    QFETCH(QString, name);
-    QFETCH(int, year);
-    QFETCH(QString, month);
-    QFETCH(int, day);
-    QFETCH(Tweak, tweak);
-    QFETCH(bool, viaWindow);
-    QFETCH(QString, dateOfBirth);
-    QFETCH(QString, wholeLine);
-    QVERIFY2(day > 0, "no day of January 1980 fits the row");
+        QTextEdit box;
+        QTextDocument* document = box.document();
+        if (viaWindow) {
+            ReportWindow* report = OpenReportWindow(reading);
+            QVERIFY(report);
+            document = report->findChild<QTextEdit*>(u"RTB"_s)->document();
+        } else {
+            BuildReport(&box, reading);
+        }
 
-    Session fake;
-    Reading reading = RequestedReading(name, year, month, day);
-    QVERIFY(reading.DayNumber >= 1 && reading.DayNumber <= 13);
-    tweak(reading);
+        QCOMPARE(Layout(*document), ExpectedLayout(reading, dateOfBirth));
 
-    QTextEdit box;
-    QTextDocument* document = box.document();
-    if (viaWindow) {
-        ReportWindow* report = OpenReportWindow(reading);
+        const QString plain = document->toPlainText();
+        QCOMPARE(plain.count(Footer()), 12);
+        QVERIFY(plain.endsWith(Footer()));
+        QVERIFY(!plain.contains(u'\r'));
+        QVERIFY(!plain.contains(QChar::LineSeparator));
+        // Plain digits: no padding, no sign, no separator.
+        QVERIFY(plain.contains(QRegularExpression(
+            u"\n"_s + Shown(Context::Report, "Mayan Number: ") + u"([1-9]|1[0-3])\n"_s)));
+        if (!wholeLine.isEmpty())
+            QVERIFY2(plain.split(u'\n').contains(wholeLine), qPrintable(wholeLine));
+    }
+
+    void sameReadingSameDocument()
+    {
+        const Reading reading = RequestedReading(u"Ana Lopez"_s, 1975, u"July"_s, 15);
+        QPointer<ReportWindow> first = OpenReportWindow(reading);
+        QVERIFY(first);
+        const QString html = first->findChild<QTextEdit*>(u"RTB"_s)->toHtml();
+        first->close();
+        ProcessDeletes();
+        QVERIFY(!first);
+
+        ReportWindow* second = OpenReportWindow(reading);
+        QVERIFY(second);
+        QCOMPARE(second->findChild<QTextEdit*>(u"RTB"_s)->toHtml(), html);
+    }
+
+    void readOnly()
+    {
+        ReportWindow* report =
+            OpenReportWindow(RequestedReading(u"Ana Lopez"_s, 1980, u"January"_s, 5));
         QVERIFY(report);
-        document = report->findChild<QTextEdit*>(u"RTB"_s)->document();
-    } else {
-        BuildReport(&box, reading);
+        auto* box = report->findChild<QTextEdit*>(u"RTB"_s);
+        QVERIFY(box->isReadOnly());
+        const QString before = box->toPlainText();
+        box->setFocus();
+        QTest::keyClicks(box, u"typed"_s);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box->toPlainText(), before);
+        // Copied, the report carries nothing out.
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(box->textCursor().hasSelection());
+        QVERIFY(!QGuiApplication::clipboard()->text().contains(u"Ana"_s));
+
+        // No menu with Copy and Select All, by which the report would reach the clipboard.
+        const QPoint at(10, 10);
+        QContextMenuEvent menuRequest(QContextMenuEvent::Mouse, at,
+                                      box->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(box->viewport(), &menuRequest);
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            QVERIFY2(!(qobject_cast<QMenu*>(widget) && widget->isVisible()),
+                     "a context menu opened");
+        }
     }
 
-    QCOMPARE(Layout(*document), ExpectedLayout(reading, dateOfBirth));
+    void modalToResultWindow()
+    {
+        ReportWindow* report =
+            OpenReportWindow(RequestedReading(u"Ana Lopez"_s, 1980, u"January"_s, 5));
+        QVERIFY(report);
+        QWidget* result = FindWindow(ResultName);
+        QVERIFY(result);
+        QVERIFY(report->isVisible());
+        QCOMPARE(report->windowModality(), Qt::WindowModal);
+        QCOMPARE(report->parentWidget(), result);
 
-    const QString plain = document->toPlainText();
-    QCOMPARE(plain.count(Footer()), 12);
-    QVERIFY(plain.endsWith(Footer()));
-    QVERIFY(!plain.contains(u'\r'));
-    QVERIFY(!plain.contains(QChar::LineSeparator));
-    // Plain digits: no padding, no sign, no separator.
-    QVERIFY(plain.contains(QRegularExpression(u"\n"_s + Shown(Context::Report, "Mayan Number: ") +
-                                              u"([1-9]|1[0-3])\n"_s)));
-    if (!wholeLine.isEmpty())
-        QVERIFY2(plain.split(u'\n').contains(wholeLine), qPrintable(wholeLine));
-}
-
-void TestReport::sameReadingSameDocument()
-{
-    Session fake;
-    const Reading reading = RequestedReading(u"Ana Lopez"_s, 1975, u"July"_s, 15);
-    QPointer<ReportWindow> first = OpenReportWindow(reading);
-    QVERIFY(first);
-    const QString html = first->findChild<QTextEdit*>(u"RTB"_s)->toHtml();
-    first->close();
-    ProcessDeletes();
-    QVERIFY(!first);
-
-    ReportWindow* second = OpenReportWindow(reading);
-    QVERIFY(second);
-    QCOMPARE(second->findChild<QTextEdit*>(u"RTB"_s)->toHtml(), html);
-}
-
-void TestReport::readOnly()
-{
-    Session fake;
-    ReportWindow* report =
-        OpenReportWindow(RequestedReading(u"Ana Lopez"_s, 1980, u"January"_s, 5));
-    QVERIFY(report);
-    auto* box = report->findChild<QTextEdit*>(u"RTB"_s);
-    QVERIFY(box->isReadOnly());
-    const QString before = box->toPlainText();
-    box->setFocus();
-    QTest::keyClicks(box, u"typed"_s);
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(box->toPlainText(), before);
-    // Copied, the report carries nothing out.
-    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
-    QVERIFY(box->textCursor().hasSelection());
-    QVERIFY(!QGuiApplication::clipboard()->text().contains(u"Ana"_s));
-
-    // No menu with Copy and Select All, by which the report would reach the clipboard.
-    const QPoint at(10, 10);
-    QContextMenuEvent menuRequest(QContextMenuEvent::Mouse, at, box->viewport()->mapToGlobal(at));
-    QApplication::sendEvent(box->viewport(), &menuRequest);
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        QVERIFY2(!(qobject_cast<QMenu*>(widget) && widget->isVisible()), "a context menu opened");
+        QPointer<ReportWindow> closing = report;
+        report->close();
+        ProcessDeletes();
+        QVERIFY(!closing);
+        QCOMPARE(FindWindow(ResultName), result);
+        QVERIFY(result->isVisible());
+        QCOMPARE(fake().endProcessCalls, 0);
     }
-}
 
-void TestReport::modalToResultWindow()
-{
-    Session fake;
-    ReportWindow* report =
-        OpenReportWindow(RequestedReading(u"Ana Lopez"_s, 1980, u"January"_s, 5));
-    QVERIFY(report);
-    QWidget* result = FindWindow(u"frmMayanNumerologyResult"_s);
-    QVERIFY(result);
-    QVERIFY(report->isVisible());
-    QCOMPARE(report->windowModality(), Qt::WindowModal);
-    QCOMPARE(report->parentWidget(), result);
+    void nothingIsClipped()
+    {
+        ReportWindow* report =
+            OpenReportWindow(RequestedReading(u"Ana Lopez"_s, 1975, u"July"_s, 15));
+        QVERIFY(report);
+        const QStringList clipped = ClippedTexts(report);
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u"; "_s)));
+    }
 
-    QPointer<ReportWindow> closing = report;
-    report->close();
-    ProcessDeletes();
-    QVERIFY(!closing);
-    QCOMPARE(FindWindow(u"frmMayanNumerologyResult"_s), result);
-    QVERIFY(result->isVisible());
-    QCOMPARE(fake.endProcessCalls, 0);
-}
-
-void TestReport::nothingIsClipped()
-{
-    Session fake;
-    ReportWindow* report = OpenReportWindow(RequestedReading(u"Ana Lopez"_s, 1975, u"July"_s, 15));
-    QVERIFY(report);
-    const QStringList clipped = ClippedTexts(report);
-    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u"; "_s)));
-}
-
-// The keyboard reads the report through a caret that is never seen: the focused box looks as the
-// unfocused one does.
-void TestReport::caretIsNotDrawn()
-{
-    Session fake;
-    ReportWindow* report = OpenReportWindow(RequestedReading(u"Ana Lopez"_s, 1975, u"July"_s, 15));
-    QVERIFY(report);
-    QVERIFY(Activate(report));
-    auto* box = report->findChild<QTextEdit*>(u"RTB"_s);
-    QCOMPARE(QApplication::focusWidget(), box);
-    const QImage focused = box->viewport()->grab().toImage();
-    box->clearFocus();
-    QCOMPARE(box->viewport()->grab().toImage(), focused);
-}
+    // The keyboard reads the report through a caret that is never seen: the focused box looks as
+    // the unfocused one does.
+    void caretIsNotDrawn()
+    {
+        ReportWindow* report =
+            OpenReportWindow(RequestedReading(u"Ana Lopez"_s, 1975, u"July"_s, 15));
+        QVERIFY(report);
+        QVERIFY(Activate(report));
+        auto* box = report->findChild<QTextEdit*>(u"RTB"_s);
+        QCOMPARE(QApplication::focusWidget(), box);
+        const QImage focused = box->viewport()->grab().toImage();
+        box->clearFocus();
+        QCOMPARE(box->viewport()->grab().toImage(), focused);
+    }
+};
 
 QTEST_MAIN(TestReport)
 #include "tst_report.moc"

@@ -68,178 +68,168 @@ class TestStartup : public WidgetSuite
     Q_OBJECT
 
 private slots:
-    void firstCopyShowsOneMainWindow();
-    void clockSeedsBeforeTheDraw();
-    void secondCopyEndsWithoutWindows();
-    void startupDrawPicksTheBrand_data();
-    void startupDrawPicksTheBrand();
-
-    void coBrandNumberRoundsHalfToEven_data();
-    void coBrandNumberRoundsHalfToEven();
-    void coBrandNumberShares();
-    void quitRunsOnceWhenEnteredAgain();
-    void randomizeBringsTheLabelToFront_data();
-    void randomizeBringsTheLabelToFront();
-};
-
-void TestStartup::firstCopyShowsOneMainWindow()
-{
-    Session* fake = install();
-    QVERIFY(StartApplication());
-
-    QCOMPARE(OpenWindows().size(), 1);
-    QCOMPARE(CountWindows(MainName), 1);
-    QVERIFY(FindWindow(MainName)->isVisible());
-    QCOMPARE(fake->endProcessCalls, 0);
-}
-
-void TestStartup::clockSeedsBeforeTheDraw()
-{
-    auto* fake = install<DrawWatchingPlatform>();
-    QVERIFY(StartApplication());
-    QCOMPARE(fake->draws, 1);
-    QCOMPARE(fake->seedsBeforeFirstDraw, 1);
-    QCOMPARE(fake->seedCalls, 1);
-}
-
-void TestStartup::secondCopyEndsWithoutWindows()
-{
-    Session* fake = install();
-    fake->instanceFree = false;
-    QVERIFY(!StartApplication());
-
-    QCOMPARE(fake->messages.size(), 1);
-    QCOMPARE(fake->messages[0].text, QCoreApplication::translate("kinwise::StartApplication",
-                                                                 "Application is already running"));
-    QCOMPARE(fake->messages[0].icon, MessageIcon::Information);
-    QCOMPARE(fake->messages[0].buttons, MessageButtons::Ok);
-    QCOMPARE(fake->endProcessCalls, 1);
-    QCOMPARE(OpenWindows(), QList<QWidget*>());
-}
-
-void TestStartup::startupDrawPicksTheBrand_data()
-{
-    QTest::addColumn<QList<float>>("draws");
-    QTest::addColumn<QString>("front");
-
-    QTest::newRow("nothing scripted") << QList<float>() << "lblFullBrand";
-    QTest::newRow("draw 1") << QList<float>{0.0f} << "lblCobrand";
-    QTest::newRow("draw 2") << QList<float>{0.2f} << "lblFullBrand";
-    QTest::newRow("draw 7") << QList<float>{0.95f} << "lblFullBrand";
-}
-
-void TestStartup::startupDrawPicksTheBrand()
-{
-    QFETCH(QList<float>, draws);
-    QFETCH(QString, front);
-
-    Session* fake = install();
-    for (float r : draws) {
-        fake->randomValues.enqueue(r);
-    }
-    QVERIFY(StartApplication());
-    QWidget* main = FindWindow(MainName);
-    QVERIFY(main);
-    QCOMPARE(FrontLabel(PanelOf(main)), front);
-}
-
-void TestStartup::coBrandNumberRoundsHalfToEven_data()
-{
-    QTest::addColumn<float>("r");
-    QTest::addColumn<int>("number");
-
-    QTest::newRow("zero") << 0.0f << 1;
-    QTest::newRow("just below one") << 0.99999994f << 7;
-    QTest::newRow("exactly 2.5") << 0.25f << 2;
-    QTest::newRow("exactly 5.5") << 0.75f << 6;
-
-    // Either side of each x.5, far enough not to land on it in single precision.
-    const struct
+    void firstCopyShowsOneMainWindow()
     {
-        double half;
-        int below;
-        int above;
-    } boundaries[]{{1.5, 1, 2}, {2.5, 2, 3}, {3.5, 3, 4}, {4.5, 4, 5}, {5.5, 5, 6}, {6.5, 6, 7}};
-    for (const auto& boundary : boundaries) {
-        const double r = (boundary.half - 1.0) / 6.0;
-        QTest::addRow("below %.1f", boundary.half) << float(r - 1e-6) << boundary.below;
-        QTest::addRow("above %.1f", boundary.half) << float(r + 1e-6) << boundary.above;
+        Session* fake = install();
+        QVERIFY(StartApplication());
+
+        QCOMPARE(OpenWindows().size(), 1);
+        QCOMPARE(CountWindows(MainName), 1);
+        QVERIFY(FindWindow(MainName)->isVisible());
+        QCOMPARE(fake->endProcessCalls, 0);
     }
-}
 
-void TestStartup::coBrandNumberRoundsHalfToEven()
-{
-    QFETCH(float, r);
-    QFETCH(int, number);
-    QCOMPARE(CoBrandNumber(r), number);
-}
+    void clockSeedsBeforeTheDraw()
+    {
+        auto* fake = install<DrawWatchingPlatform>();
+        QVERIFY(StartApplication());
+        QCOMPARE(fake->draws, 1);
+        QCOMPARE(fake->seedsBeforeFirstDraw, 1);
+        QCOMPARE(fake->seedCalls, 1);
+    }
 
-void TestStartup::coBrandNumberShares()
-{
-    QRandomGenerator generator(20160715);
-    constexpr int Draws = 120000;
-    int odd = 0;
-    int even = 0;
-    int seven = 0;
-    for (int i = 0; i < Draws; ++i) {
-        // 24 random bits give every float step of [0, 1), never 1 itself.
-        const float r = float(generator.bounded(1 << 24)) / float(1 << 24);
-        const int number = CoBrandNumber(r);
-        QVERIFY2(number >= 1 && number <= 7, qPrintable(QString::number(number)));
-        if (number == 7) {
-            ++seven;
-        } else if (number % 2 == 1) {
-            ++odd;
-        } else {
-            ++even;
+    void secondCopyEndsWithoutWindows()
+    {
+        Session* fake = install();
+        fake->instanceFree = false;
+        QVERIFY(!StartApplication());
+
+        QCOMPARE(fake->messages.size(), 1);
+        QCOMPARE(fake->messages[0].text,
+                 QCoreApplication::translate("kinwise::StartApplication",
+                                             "Application is already running"));
+        QCOMPARE(fake->messages[0].icon, MessageIcon::Information);
+        QCOMPARE(fake->messages[0].buttons, MessageButtons::Ok);
+        QCOMPARE(fake->endProcessCalls, 1);
+        QCOMPARE(OpenWindows(), QList<QWidget*>());
+    }
+
+    void startupDrawPicksTheBrand_data()
+    {
+        QTest::addColumn<QList<float>>("draws");
+        QTest::addColumn<QString>("front");
+
+        QTest::newRow("nothing scripted") << QList<float>() << "lblFullBrand";
+        QTest::newRow("draw 1") << QList<float>{0.0f} << "lblCobrand";
+        QTest::newRow("draw 2") << QList<float>{0.2f} << "lblFullBrand";
+        QTest::newRow("draw 7") << QList<float>{0.95f} << "lblFullBrand";
+    }
+
+    void startupDrawPicksTheBrand()
+    {
+        QFETCH(QList<float>, draws);
+        QFETCH(QString, front);
+
+        Session* fake = install();
+        for (float r : draws) {
+            fake->randomValues.enqueue(r);
+        }
+        QVERIFY(StartApplication());
+        QWidget* main = FindWindow(MainName);
+        QVERIFY(main);
+        QCOMPARE(FrontLabel(PanelOf(main)), front);
+    }
+
+    void coBrandNumberRoundsHalfToEven_data()
+    {
+        QTest::addColumn<float>("r");
+        QTest::addColumn<int>("number");
+
+        QTest::newRow("zero") << 0.0f << 1;
+        QTest::newRow("just below one") << 0.99999994f << 7;
+        QTest::newRow("exactly 2.5") << 0.25f << 2;
+        QTest::newRow("exactly 5.5") << 0.75f << 6;
+
+        // Either side of each x.5, far enough not to land on it in single precision.
+        const struct
+        {
+            double half;
+            int below;
+            int above;
+        } boundaries[]{{1.5, 1, 2}, {2.5, 2, 3}, {3.5, 3, 4},
+                       {4.5, 4, 5}, {5.5, 5, 6}, {6.5, 6, 7}};
+        for (const auto& boundary : boundaries) {
+            const double r = (boundary.half - 1.0) / 6.0;
+            QTest::addRow("below %.1f", boundary.half) << float(r - 1e-6) << boundary.below;
+            QTest::addRow("above %.1f", boundary.half) << float(r + 1e-6) << boundary.above;
         }
     }
-    const auto share = [](int count) { return double(count) / Draws; };
-    QVERIFY2(std::abs(share(odd) - 5.0 / 12) < 0.01, qPrintable(QString::number(share(odd))));
-    QVERIFY2(std::abs(share(even) - 6.0 / 12) < 0.01, qPrintable(QString::number(share(even))));
-    QVERIFY2(std::abs(share(seven) - 1.0 / 12) < 0.01, qPrintable(QString::number(share(seven))));
-}
 
-void TestStartup::randomizeBringsTheLabelToFront_data()
-{
-    QTest::addColumn<float>("r");
-    QTest::addColumn<QString>("front");
+    void coBrandNumberRoundsHalfToEven()
+    {
+        QFETCH(float, r);
+        QFETCH(int, number);
+        QCOMPARE(CoBrandNumber(r), number);
+    }
 
-    QTest::newRow("1") << 0.0f << "lblCobrand";
-    QTest::newRow("2") << 0.2f << "lblFullBrand";
-    QTest::newRow("3") << 0.4f << "lblCobrand";
-    QTest::newRow("4") << 0.55f << "lblFullBrand";
-    QTest::newRow("5") << 0.7f << "lblCobrand";
-    QTest::newRow("6") << 0.8f << "lblFullBrand";
-    QTest::newRow("7") << 0.95f << "lblFullBrand";
-    QTest::newRow("2 at exactly 2.5") << 0.25f << "lblFullBrand";
-    QTest::newRow("3 just above 2.5") << 0.250001f << "lblCobrand";
-}
+    void coBrandNumberShares()
+    {
+        QRandomGenerator generator(20160715);
+        constexpr int Draws = 120000;
+        int odd = 0;
+        int even = 0;
+        int seven = 0;
+        for (int i = 0; i < Draws; ++i) {
+            // 24 random bits give every float step of [0, 1), never 1 itself.
+            const float r = float(generator.bounded(1 << 24)) / float(1 << 24);
+            const int number = CoBrandNumber(r);
+            QVERIFY2(number >= 1 && number <= 7, qPrintable(QString::number(number)));
+            if (number == 7) {
+                ++seven;
+            } else if (number % 2 == 1) {
+                ++odd;
+            } else {
+                ++even;
+            }
+        }
+        const auto share = [](int count) { return double(count) / Draws; };
+        QVERIFY2(std::abs(share(odd) - 5.0 / 12) < 0.01, qPrintable(QString::number(share(odd))));
+        QVERIFY2(std::abs(share(even) - 6.0 / 12) < 0.01, qPrintable(QString::number(share(even))));
+        QVERIFY2(std::abs(share(seven) - 1.0 / 12) < 0.01,
+                 qPrintable(QString::number(share(seven))));
+    }
 
-void TestStartup::randomizeBringsTheLabelToFront()
-{
-    QFETCH(float, r);
-    QFETCH(QString, front);
+    void quitRunsOnceWhenEnteredAgain()
+    {
+        Session* fake = install();
+        auto* reentering = new ReenteringWindow;
+        reentering->setAttribute(Qt::WA_DeleteOnClose);
+        reentering->show();
+        ShowMainWindow();
 
-    install();
-    BrandPanel* panel = PanelOf(ShowMainWindow());
-    QVERIFY(panel);
-    CoBrand_Randomize(panel, r);
-    QCOMPARE(FrontLabel(panel), front);
-}
+        modHelp::QuitApplication();
+        QCOMPARE(fake->endProcessCalls, 1);
+        QCOMPARE(OpenWindows(), QList<QWidget*>());
+    }
 
-void TestStartup::quitRunsOnceWhenEnteredAgain()
-{
-    Session* fake = install();
-    auto* reentering = new ReenteringWindow;
-    reentering->setAttribute(Qt::WA_DeleteOnClose);
-    reentering->show();
-    ShowMainWindow();
+    void randomizeBringsTheLabelToFront_data()
+    {
+        QTest::addColumn<float>("r");
+        QTest::addColumn<QString>("front");
 
-    modHelp::QuitApplication();
-    QCOMPARE(fake->endProcessCalls, 1);
-    QCOMPARE(OpenWindows(), QList<QWidget*>());
-}
+        QTest::newRow("1") << 0.0f << "lblCobrand";
+        QTest::newRow("2") << 0.2f << "lblFullBrand";
+        QTest::newRow("3") << 0.4f << "lblCobrand";
+        QTest::newRow("4") << 0.55f << "lblFullBrand";
+        QTest::newRow("5") << 0.7f << "lblCobrand";
+        QTest::newRow("6") << 0.8f << "lblFullBrand";
+        QTest::newRow("7") << 0.95f << "lblFullBrand";
+        QTest::newRow("2 at exactly 2.5") << 0.25f << "lblFullBrand";
+        QTest::newRow("3 just above 2.5") << 0.250001f << "lblCobrand";
+    }
+
+    void randomizeBringsTheLabelToFront()
+    {
+        QFETCH(float, r);
+        QFETCH(QString, front);
+
+        install();
+        BrandPanel* panel = PanelOf(ShowMainWindow());
+        QVERIFY(panel);
+        CoBrand_Randomize(panel, r);
+        QCOMPARE(FrontLabel(panel), front);
+    }
+};
 
 QTEST_MAIN(TestStartup)
 #include "tst_startup.moc"
