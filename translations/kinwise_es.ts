@@ -256,6 +256,10 @@ Verifique que el nombre del archivo sea correcto.</translation>
         <source>The printer %1 refused the report: %2</source>
         <translation>La impresora %1 rechazó el informe: %2</translation>
     </message>
+    <message>
+        <source>The printing part of the program could not be loaded: %1</source>
+        <translation>No se pudo cargar la parte del programa que imprime: %1</translation>
+    </message>
 </context>
 <context>
     <name>kinwise::ReadingCommands</name>

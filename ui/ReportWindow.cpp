@@ -22,6 +22,8 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include <variant>
+
 namespace kinwise {
 
 namespace {
@@ -329,9 +331,13 @@ void ReportWindow::saveAsPdf()
     if (!path) {
         return;
     }
-    const QByteArray pdf =
+    const std::variant<QByteArray, QString> pdf =
         ReportAsPdf(*RTB->document(), Identity::ApplicationTitle + QStringLiteral(" - ") + name);
-    if (const std::optional<QString> failure = ReadingFile::WriteToPath(*path, pdf)) {
+    const std::optional<QString> failure =
+        std::holds_alternative<QString>(pdf)
+            ? std::get<QString>(pdf)
+            : ReadingFile::WriteToPath(*path, std::get<QByteArray>(pdf));
+    if (failure) {
         platform().showMessage(
             this, tr("The report could not be saved to %1.\n\n%2").arg(*path, *failure),
             MessageIcon::Critical, MessageButtons::Ok);

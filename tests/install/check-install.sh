@@ -36,9 +36,16 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 ! ldd "$prefix/bin/KinwiseFreeMayanNumerology" | grep -q "not found" ||
     fail "the installed program has unresolved libraries"
-# libcups comes with Qt's print plugin at the first Print, not at every start.
-! ldd "$prefix/bin/KinwiseFreeMayanNumerology" | grep -q "libcups" ||
-    fail "the installed program loads libcups at start"
+# Qt's print support and libcups come with the printing module at the first Print, not at every
+# start; the program looks for the module at the same place below its own folder.
+! ldd "$prefix/bin/KinwiseFreeMayanNumerology" | grep -q "libcups\|libQt6PrintSupport" ||
+    fail "the installed program loads print support at start"
+module=$(find "$prefix" -name kinwise_printing.so)
+[ -n "$module" ] || fail "installed tree lacks the printing module"
+! ldd "$module" | grep -q "not found" || fail "the printing module has unresolved libraries"
+strings -e l "$prefix/bin/KinwiseFreeMayanNumerology" |
+    grep -qxF "/$(realpath --relative-to="$prefix/bin" "$module")" ||
+    fail "the installed program does not look for its printing module at ${module#"$prefix/"}"
 desktop-file-validate "$prefix/share/applications/$app_id.desktop" ||
     fail "the desktop file does not validate"
 grep -qx "Icon=$app_id" "$prefix/share/applications/$app_id.desktop" ||

@@ -21,4 +21,6 @@ for file in usr/bin/KinwiseFreeMayanNumerology "usr/share/applications/$app_id.d
     "usr/share/icons/hicolor/48x48/apps/$app_id.png"; do
     grep -q "\./$file\$" <<<"$contents" || fail "package lacks /$file"
 done
+grep -q "/KinwiseFreeMayanNumerology/kinwise_printing\.so\$" <<<"$contents" ||
+    fail "package lacks the printing module"
 echo "package $package: ok ($depends)"
