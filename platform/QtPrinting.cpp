@@ -36,24 +36,28 @@ std::variant<PrintingModule*, QString> Module()
         .arg(loader.errorString());
 }
 
+// What the call on the module gives, or the reason the module cannot be loaded.
+template <typename Result, typename Call> Result WithModule(Call call)
+{
+    const auto module = Module();
+    if (const auto* failure = std::get_if<QString>(&module)) {
+        return *failure;
+    }
+    return call(*std::get<PrintingModule*>(module));
+}
+
 } // namespace
 
 std::optional<QString> PrintOnDefaultPrinter(const QTextDocument& document)
 {
-    const auto module = Module();
-    if (const auto* failure = std::get_if<QString>(&module)) {
-        return *failure;
-    }
-    return std::get<PrintingModule*>(module)->printOnDefaultPrinter(document);
+    return WithModule<std::optional<QString>>(
+        [&](PrintingModule& module) { return module.printOnDefaultPrinter(document); });
 }
 
 std::variant<QByteArray, QString> ReportAsPdf(const QTextDocument& document, const QString& title)
 {
-    const auto module = Module();
-    if (const auto* failure = std::get_if<QString>(&module)) {
-        return *failure;
-    }
-    return std::get<PrintingModule*>(module)->reportAsPdf(document, title);
+    return WithModule<std::variant<QByteArray, QString>>(
+        [&](PrintingModule& module) { return module.reportAsPdf(document, title); });
 }
 
 } // namespace kinwise
