@@ -5,10 +5,17 @@
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QThreadPool>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    // Scanning the installed fonts is the longest step of a start and needs only the application.
+    // QFontDatabase is thread-safe, so the scan runs beside the instance lock, the settings and
+    // the window icon; the first window's first font waits for it. The application's destructor
+    // waits for the pool, so even a start that ends at once leaves no thread behind.
+    QThreadPool::globalInstance()->start([] { QFontDatabase::families(); });
     QApplication::setApplicationName(kinwise::Identity::ExecutableName);
     QApplication::setOrganizationName(kinwise::Identity::OrganizationName);
     QApplication::setApplicationVersion(kinwise::Identity::Version);

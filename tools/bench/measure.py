@@ -169,25 +169,43 @@ def end(process):
         time.sleep(0.01)
 
 
+def memory_folder():
+    """/dev/shm when it is a tmpfs: a desktop session's runtime folder, /run/user/UID, is one."""
+    with open("/proc/mounts") as mounts:
+        for line in mounts:
+            fields = line.split()
+            if len(fields) > 2 and fields[1] == "/dev/shm" and fields[2] == "tmpfs":
+                return fields[1] if os.access(fields[1], os.W_OK) else None
+    return None
+
+
+RUNTIME_PARENT = memory_folder()
+
+
 def fresh_environment(base, scratch):
     home = os.path.join(scratch, "home")
-    runtime = os.path.join(scratch, "run")
     os.makedirs(home)
-    os.makedirs(runtime, mode=0o700)
+    # mkdtemp gives the mode 0700 that a runtime folder must have.
+    runtime = tempfile.mkdtemp(prefix="kinwise-bench-run-", dir=RUNTIME_PARENT or scratch)
     environment = dict(base)
     environment["HOME"] = home
     environment["XDG_RUNTIME_DIR"] = runtime
     return environment
 
 
+def remove_scratch(scratch, environment=None):
+    """The scratch folder and, for a fresh environment, its runtime folder."""
+    if environment is not None:
+        shutil.rmtree(environment["XDG_RUNTIME_DIR"], ignore_errors=True)
+    shutil.rmtree(scratch, ignore_errors=True)
+
+
 def run_once(screen, executable, title, base_environment, keep_home, settle, log, start_only):
     """One start and settle, then either the end or keystrokes and a second window."""
     scratch = tempfile.mkdtemp(prefix="kinwise-bench-")
+    environment = (dict(base_environment) if keep_home
+                   else fresh_environment(base_environment, scratch))
     try:
-        if keep_home:
-            environment = dict(base_environment)
-        else:
-            environment = fresh_environment(base_environment, scratch)
         screen.drain()
         started = time.perf_counter()
         process = subprocess.Popen([executable], env=environment, stdin=subprocess.DEVNULL,
@@ -241,7 +259,7 @@ def run_once(screen, executable, title, base_environment, keep_home, settle, log
             "second_size": f'{second_shown["width"]}x{second_shown["height"]}',
         }
     finally:
-        shutil.rmtree(scratch, ignore_errors=True)
+        remove_scratch(scratch, None if keep_home else environment)
 
 
 METRICS = [
@@ -333,6 +351,7 @@ def main():
         signal.signal(stop, lambda number, frame: sys.exit(128 + number))
     server, name = start_xvfb()
     bus = None
+    shared = None
     scratch = tempfile.mkdtemp(prefix="kinwise-bench-home-")
     try:
         base = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "DISPLAY": name,
@@ -377,7 +396,7 @@ def main():
             bus.wait()
         server.terminate()
         server.wait()
-        shutil.rmtree(scratch, ignore_errors=True)
+        remove_scratch(scratch, shared if arguments.same_home else None)
 
     sizes = {w: sorted({r["size"] for r in results[w]}) for w in results}
     second_sizes = {w: sorted({r["second_size"] for r in results[w] if "second_size" in r}) for w in results}
@@ -397,6 +416,9 @@ def main():
         "window, once ended as soon as its start-up has settled. Start-up time and memory "
         f"pool both launches ({2 * arguments.runs} per program)",
         f"- Home: {home_note}",
+        "- Runtime folder (XDG_RUNTIME_DIR, where Kinwise keeps its instance lock): "
+        + ("in /dev/shm, a tmpfs, as a desktop session's /run/user/UID is" if RUNTIME_PARENT
+           else "beside HOME, as no tmpfs was at hand"),
         "- Start-up: from just before the program is started (before fork and exec) until the driver reads the X "
         "server's MapNotify for its main window; peak memory is VmHWM from /proc/PID/status "
         f"{arguments.settle * 1000:.0f} ms later, and again {arguments.settle * 1000:.0f} ms "
